@@ -1,0 +1,6 @@
+#include "app/HelperApp.h"
+
+CWinApp& TheApplication() {
+    static CHelperApp theApp;
+    return theApp;
+}

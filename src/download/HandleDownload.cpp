@@ -1,0 +1,3 @@
+#include "app/HelperApp.h"
+
+void CHelperApp::HandleDownload(std::string) {}

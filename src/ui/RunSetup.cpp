@@ -1,0 +1,3 @@
+#include "app/HelperApp.h"
+
+void CHelperApp::RunSetup(const std::string&) {}

@@ -1,0 +1,7 @@
+#pragma once
+
+// Lead bytes of code page 932 (Shift-JIS), to test double-byte stepping
+// without a platform.
+inline bool ShiftJisLeadByte(unsigned char byte) {
+    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
