@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Runs a command inside a throw-away Wine prefix on a private Xvfb display, and
+# removes both afterwards, even when the command fails.
+#   scripts/with-wine.sh COMMAND [ARGS...]
+# The prefix uses a Wine virtual desktop of 1024x768 (hiding a window costs no
+# time there) and has Wine's own fonts installed, so windows look as on a
+# real system.
+set -euo pipefail
+
+prefix=$(mktemp -d /tmp/darivova-wine.XXXXXX)
+xvfb_pid=""
+cleanup() {
+  WINEPREFIX="$prefix" wineserver -k >/dev/null 2>&1 || true
+  WINEPREFIX="$prefix" timeout 20 wineserver -w >/dev/null 2>&1 || true
+  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; fi
+  rm -rf "$prefix"
+}
+trap cleanup EXIT
+
+export WINEPREFIX="$prefix"
+export WINEDEBUG=-all
+# No prompts to install Mono or Gecko while the prefix is made.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+
+# A display number nobody uses.
+display=""
+for n in $(seq 90 190); do
+  if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=$n; break; fi
+done
+[ -n "$display" ] || { echo "with-wine: no free display" >&2; exit 1; }
+Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+export DISPLAY=":$display"
+for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; done
+[ -e "/tmp/.X11-unix/X$display" ] || { echo "with-wine: Xvfb did not start" >&2; exit 1; }
+
+timeout 120 wineboot -i >/dev/null 2>&1
+cp /usr/share/wine/fonts/*.ttf "$prefix/drive_c/windows/Fonts/" 2>/dev/null || true
+wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+wineserver -k >/dev/null 2>&1 || true
+timeout 20 wineserver -w >/dev/null 2>&1 || true
+# Keep one server for the whole run: each program then starts in tens of ms.
+wineserver -p
+
+"$@"
