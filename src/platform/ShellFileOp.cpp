@@ -1,0 +1,33 @@
+#include "platform/ShellFileOp.h"
+
+#include <shellapi.h>
+
+#include <cstring>
+
+namespace {
+
+// One name, its terminating NUL and the empty name that ends the list.
+using CShellList = char[MAX_PATH + 2];
+
+bool FillList(const std::string& path, CShellList& list) {
+    if (path.size() > MAX_PATH || path.find_first_of("*?", 0) != std::string::npos) return false;
+    std::memset(list, 0, sizeof list);
+    std::memcpy(list, path.data(), path.size());
+    return true;
+}
+
+}  // namespace
+
+bool ShellMoveFile(const std::string& source, const std::string& target, CShellMove& outcome) {
+    CShellList from;
+    CShellList to;
+    if (!FillList(source, from) || !FillList(target, to)) return false;
+
+    SHFILEOPSTRUCTA operation = {};
+    operation.wFunc = FO_MOVE;
+    operation.pFrom = from;
+    operation.pTo = to;
+    outcome.m_nResult = SHFileOperationA(&operation);
+    outcome.m_bAnyAborted = operation.fAnyOperationsAborted != FALSE;
+    return true;
+}

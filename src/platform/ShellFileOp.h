@@ -1,0 +1,18 @@
+#pragma once
+#include "platform/Win.h"
+
+#include <string>
+
+// What the shell reported for a move. Its result alone cannot be trusted:
+// callers confirm the move on the file system afterwards.
+struct CShellMove {
+    int m_nResult = 0;           // SHFileOperationA's result; 0 is success
+    bool m_bAnyAborted = false;  // fAnyOperationsAborted
+};
+
+// Moves one file with SHFileOperationA (FO_MOVE, no flags, no owner), each
+// path in its own double-NUL list of room for 260 characters. False, without
+// calling the shell, when a path does not fit its list: longer than 260
+// characters, or holding '*' or '?', which the shell would take as a pattern
+// for many files. outcome is set only when the shell was called.
+bool ShellMoveFile(const std::string& source, const std::string& target, CShellMove& outcome);

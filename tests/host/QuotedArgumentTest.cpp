@@ -1,0 +1,50 @@
+#include "download/QuotedArgument.h"
+#include "LeadBytes.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+struct ArgumentCase {
+    const char* name;
+    std::string tail;
+    std::string path;
+};
+
+class UnquotedArgumentTest : public ::testing::TestWithParam<ArgumentCase> {};
+
+TEST_P(UnquotedArgumentTest, SingleByteCodePage) {
+    const ArgumentCase& c = GetParam();
+    EXPECT_EQ(UnquotedArgument(c.tail, NoLeadBytes), c.path);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tails, UnquotedArgumentTest,
+    ::testing::Values(
+        ArgumentCase{"Plain", "C:\\TEMP\\M1234.TMP", "C:\\TEMP\\M1234.TMP"},
+        ArgumentCase{"Quoted", "\"C:\\a b\\x.zip\"", "C:\\a b\\x.zip"},
+        ArgumentCase{"QuotedEmpty", "\"\"", ""},
+        ArgumentCase{"LoneQuote", "\"", "\""},
+        ArgumentCase{"OpeningOnly", "\"C:\\a b\\x.zip", "\"C:\\a b\\x.zip"},
+        ArgumentCase{"ClosingOnly", "C:\\x.zip\"", "C:\\x.zip\""},
+        ArgumentCase{"TextAfterClosing", "\"C:\\a\" b", "\"C:\\a\" b"},
+        ArgumentCase{"BlankAfterClosing", "\"C:\\a b\\x.zip\" ", "\"C:\\a b\\x.zip\" "},
+        ArgumentCase{"TwoQuotedTexts", "\"a\" \"b\"", "\"a\" \"b\""},
+        ArgumentCase{"InnerQuotesOnly", "a\"b\"c", "a\"b\"c"},
+        ArgumentCase{"TrailingBlanksUnquoted", "C:\\x.zip  ", "C:\\x.zip  "}),
+    [](const ::testing::TestParamInfo<ArgumentCase>& info) { return std::string(info.param.name); });
+
+TEST(UnquotedArgumentDoubleByte, TrailByteQuoteDoesNotClose) {
+    // 0x81 0x22 is one character in code page 932: no closing quote.
+    const std::string tail = "\"C:\\\x81\"";
+    EXPECT_EQ(UnquotedArgument(tail, ShiftJisLeadByte), tail);
+    EXPECT_EQ(UnquotedArgument(tail, NoLeadBytes), "C:\\\x81");
+}
+
+TEST(UnquotedArgumentDoubleByte, DoubleByteInsideQuotes) {
+    EXPECT_EQ(UnquotedArgument("\"C:\\\x81\x40.zip\"", ShiftJisLeadByte), "C:\\\x81\x40.zip");
+}
+
+}  // namespace
