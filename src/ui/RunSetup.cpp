@@ -1,3 +1,22 @@
 #include "app/HelperApp.h"
+#include "app/Messages.h"
+#include "ui/SetupDlg.h"
 
-void CHelperApp::RunSetup(const std::string&) {}
+void CHelperApp::RunSetup(const std::string& folder) {
+    CSetupDlg dialog(nullptr);
+    dialog.m_strFolder = folder;
+    if (dialog.DoModal() != IDOK) return;
+
+    WriteSettingString(kSettingsSection, kLaunchDirValue, dialog.m_strFolder);
+    switch (RegisterViewer()) {
+    case 0:
+        ShowMessage(IDP_REGISTERED, MB_OK | MB_ICONINFORMATION);
+        break;
+    case 1:
+        ShowMessage(IDP_NAVIGATOR_MISSING, MB_OK);
+        break;
+    default:
+        ShowMessage(IDP_REGISTER_FAILED, MB_OK);
+        break;
+    }
+}

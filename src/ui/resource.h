@@ -17,9 +17,15 @@
 #define IDP_CREATE_FOLDER_FAILED 110
 #define IDP_SAME_PATH 111
 
+// The framework's own text for a help engine that cannot be reached.
+#define AFX_IDP_FAILED_TO_LAUNCH_HELP 0xF107
+
 // Controls of the setup dialog.
 #define IDC_BROWSE 1009
 #define IDC_FOLDER 1012
+
+// Controls that the code never addresses.
+#define IDC_STATIC (-1)
 
 // The about item of the setup dialog's system menu.
 #define IDM_ABOUTBOX 0x0010
