@@ -15,7 +15,7 @@ cleanup() {
   if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; fi
   rm -rf "$prefix"
 }
-trap cleanup EXIT
+trap cleanup EXIT INT TERM
 
 export WINEPREFIX="$prefix"
 export WINEDEBUG=-all
@@ -42,5 +42,8 @@ wineserver -k >/dev/null 2>&1 || true
 timeout 20 wineserver -w >/dev/null 2>&1 || true
 # Keep one server for the whole run: each program then starts in tens of ms.
 wineserver -p
+# Start Wine's own background programs (services, the desktop) now, with no
+# pipe of the caller open: a test runner waits for its pipes to close.
+timeout 60 wine cmd.exe /c exit </dev/null >/dev/null 2>&1 || true
 
 "$@"

@@ -60,6 +60,10 @@ Window Describe(HWND window);
 // the click starts never blocks the presser). False if the dialog lacks it.
 bool Press(HWND dialog, int buttonId);
 
+// Types a key (WM_KEYDOWN, WM_KEYUP) into the control that has the keyboard
+// focus in the window's thread, as a person at the keyboard would.
+void Key(HWND window, UINT virtualKey);
+
 // Sends a system command (SC_CLOSE, or a program's own item id) as a click
 // in the window menu would.
 void SystemCommand(HWND window, UINT command);

@@ -30,7 +30,8 @@ public:
     CRobot& CancelPicker();                       // the folder chooser: Cancel
     CRobot& Do(std::function<void(HWND)> action); // anything else
 
-    // Starts answering. Call before the code under test runs.
+    // Starts answering. Call before the code under test runs; windows that are
+    // up already are left alone.
     void Start(DWORD stepTimeoutMs = 10000);
     // Stops and returns everything seen, in order.
     std::vector<Seen> Finish();
