@@ -1,0 +1,152 @@
+#include "DownloadFixture.h"
+
+#include "Process.h"
+
+#include <cstdio>
+
+namespace dltest {
+
+namespace {
+
+constexpr char kStandinLog[] = "C:\\DlTest\\ombrix.log";
+
+std::vector<Launch> ReadLaunches() {
+    std::vector<Launch> launches;
+    const std::string log = ReadBytes(kStandinLog);
+    if (log == "<missing>") return launches;
+    std::string::size_type start = 0;
+    while (start < log.size()) {
+        std::string::size_type end = log.find("\r\n", start);
+        if (end == std::string::npos) break;
+        const std::string line = log.substr(start, end - start);
+        const std::string::size_type bar = line.find('|');
+        launches.push_back({line.substr(0, bar), line.substr(bar + 1)});
+        start = end + 2;
+    }
+    return launches;
+}
+
+}  // namespace
+
+std::string Path(const std::string& relative) { return std::string(kRoot) + "\\" + relative; }
+
+bool WriteBytes(const std::string& path, const std::string& bytes) {
+    FILE* file = std::fopen(path.c_str(), "wb");
+    if (file == nullptr) return false;
+    const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    return std::fclose(file) == 0 && ok;
+}
+
+std::string ReadBytes(const std::string& path) {
+    FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr) return "<missing>";
+    std::string bytes;
+    char chunk[4096];
+    size_t got = 0;
+    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) bytes.append(chunk, got);
+    std::fclose(file);
+    return bytes;
+}
+
+bool Exists(const std::string& path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+void RemoveTree(const std::string& path) {
+    WIN32_FIND_DATAA found = {};
+    const HANDLE search = FindFirstFileA((path + "\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            const std::string name = found.cFileName;
+            if (name == "." || name == "..") continue;
+            const std::string child = path + "\\" + name;
+            SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                RemoveTree(child);
+            } else {
+                DeleteFileA(child.c_str());
+            }
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryA(path.c_str());
+}
+
+void CDownloadTest::SetUp() {
+    RemoveTree(kRoot);
+    ASSERT_TRUE(CreateDirectoryA(kRoot, nullptr));
+    SetEnvironmentVariableA("OMBRIX_STANDIN_LOG", kStandinLog);
+    m_app.InitApplication(GetModuleHandleA(nullptr), SW_SHOWNORMAL);
+    m_app.SetCompanyKey(kCompanyKey);
+    m_settingsKey = std::string("Software\\") + kCompanyKey + "\\" + m_app.m_strAppName;
+    testreg::DeleteTree(HKEY_CURRENT_USER, m_settingsKey);
+    testreg::DeleteTree(HKEY_CURRENT_USER, kUrlTable);
+    testreg::DeleteTree(HKEY_CLASSES_ROOT, "Ombrix");
+}
+
+void CDownloadTest::TearDown() {
+    testreg::DeleteTree(HKEY_CURRENT_USER, m_settingsKey);
+    testreg::DeleteTree(HKEY_CURRENT_USER, kUrlTable);
+    testreg::DeleteTree(HKEY_CLASSES_ROOT, "Ombrix");
+    SetCurrentDirectoryA("C:\\");
+    RemoveTree(kRoot);
+}
+
+void CDownloadTest::InstallArchiver(const std::string& exePath, const std::string& command) {
+    // Each folder of the path, then the copy.
+    for (std::string::size_type at = exePath.find('\\', 3); at != std::string::npos;
+         at = exePath.find('\\', at + 1)) {
+        CreateDirectoryA(exePath.substr(0, at).c_str(), nullptr);
+    }
+    ASSERT_TRUE(CopyFileA((ProgramFolder() + "ombrix32.exe").c_str(), exePath.c_str(), FALSE));
+    ASSERT_TRUE(testreg::SetString(HKEY_CLASSES_ROOT, kArchiverKey, "", command));
+}
+
+void CDownloadTest::InstallArchiver() {
+    InstallArchiver(Path("Ombrix\\ombrix32.exe"), Path("Ombrix\\ombrix32.exe") + " %1");
+}
+
+std::vector<Launch> CDownloadTest::Launches(std::size_t count) {
+    // The shell returns before the program runs.
+    for (int i = 0; i < 500 && ReadLaunches().size() < count; ++i) Sleep(10);
+    Sleep(count == 0 ? 300 : 100);
+    return ReadLaunches();
+}
+
+std::string CDownloadTest::LaunchDir() const {
+    DWORD type = 0;
+    std::string bytes;
+    if (!testreg::ReadValue(HKEY_CURRENT_USER, m_settingsKey + "\\" + kSettingsSection,
+                            kLaunchDirValue, &type, &bytes)) {
+        return "<none>";
+    }
+    return bytes.substr(0, bytes.find('\0'));
+}
+
+void CDownloadTest::SetUrl(const std::string& temporaryFile, const std::string& url) {
+    ASSERT_TRUE(testreg::SetString(HKEY_CURRENT_USER, kUrlTable, temporaryFile, url));
+}
+
+void CDownloadTest::ExpectSeen(const std::vector<CRobot::Seen>& seen,
+                               const std::vector<std::string>& windows) {
+    ASSERT_EQ(seen.size(), windows.size());
+    for (std::size_t i = 0; i < seen.size(); ++i) {
+        const probe::Window& window = seen[i].window;
+        EXPECT_TRUE(seen[i].expected) << "window " << i << ": " << window.caption;
+        if (windows[i] == "picker") {
+            EXPECT_EQ(window.caption, "Browse for Folder") << "window " << i;
+            const probe::Control* title = window.Find(14146);
+            EXPECT_TRUE(title != nullptr && title->text == "Move file to folder:") << "window " << i;
+            EXPECT_EQ(window.owner, nullptr) << "window " << i;
+            continue;
+        }
+        EXPECT_EQ(window.Text(), windows[i]) << "window " << i;
+        EXPECT_EQ(window.icon, "exclamation") << "window " << i;
+        EXPECT_EQ(window.caption, "win_download_tests") << "window " << i;
+        const std::vector<int> buttons = windows[i] == kText105 ? std::vector<int>{IDOK}
+                                                                : std::vector<int>{IDYES, IDNO};
+        EXPECT_EQ(window.Buttons(), buttons) << "window " << i;
+    }
+}
+
+}  // namespace dltest

@@ -1,0 +1,70 @@
+#pragma once
+// A bench for the download road inside a test process: a CHelperApp with its
+// settings under this test program's name, a folder C:\DlTest that each test
+// fills and that goes again afterwards, the archive-utility stand-in installed
+// and registered on request, and its record of starts.
+#include "app/HelperApp.h"
+
+#include "Registry.h"
+#include "Robot.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace dltest {
+
+constexpr char kRoot[] = "C:\\DlTest";
+constexpr char kUrlTable[] = "Software\\Netscape\\Netscape Navigator\\Temporary File URL Resolution";
+constexpr char kArchiverKey[] = "Ombrix\\Shell\\Open\\Command";
+
+constexpr char kText105[] = "Unable to launch Ombrix. Please check that it is installed properly.";
+constexpr char kText110[] =
+    "Can't create the folder you requested. Would you like to pick a new one?";
+constexpr char kText111[] = "Source and target paths are the same. Pick another one?";
+constexpr char kBytes[] = "PK\x03\x04 an archive's bytes";
+
+// Under kRoot: Path("Download") is C:\DlTest\Download.
+std::string Path(const std::string& relative);
+
+bool WriteBytes(const std::string& path, const std::string& bytes);
+// The file's bytes, or "<missing>".
+std::string ReadBytes(const std::string& path);
+bool Exists(const std::string& path);
+// Removes a folder with everything in it.
+void RemoveTree(const std::string& path);
+
+// One start of the archive utility, as its stand-in recorded it.
+struct Launch {
+    std::string folder;
+    std::string argument;
+};
+
+class CDownloadTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Copies the stand-in to exePath and registers command as its open command.
+    void InstallArchiver(const std::string& exePath, const std::string& command);
+    // The stand-in at C:\DlTest\Ombrix\ombrix32.exe, registered unquoted.
+    void InstallArchiver();
+    // Waits until the stand-in has recorded count starts (5 s at most), and a
+    // little longer for any further start; returns all it recorded.
+    std::vector<Launch> Launches(std::size_t count);
+
+    // The stored download folder, or "<none>".
+    std::string LaunchDir() const;
+    void SetUrl(const std::string& temporaryFile, const std::string& url);
+
+    // Checks that the robot saw exactly these windows, all expected: message
+    // texts, or "picker" for the folder chooser.
+    static void ExpectSeen(const std::vector<CRobot::Seen>& seen,
+                           const std::vector<std::string>& windows);
+
+    CHelperApp m_app;
+    std::string m_settingsKey;
+};
+
+}  // namespace dltest
