@@ -1,0 +1,287 @@
+#include "app/HelperApp.h"
+
+#include "Registry.h"
+#include "RegistryExtras.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+const std::string kNetscape = "Software\\Netscape";
+const std::string kNavigator = "Software\\Netscape\\Netscape Navigator";
+const std::string kViewers = kNavigator + "\\Viewers";
+const std::string kSuffixes = kNavigator + "\\Suffixes";
+
+// The value names that must carry the executable's path (application/zip
+// and the private type once each, however often they are written).
+const std::vector<std::string> kViewerValues = {
+    "application/x-zip-compressed", "application/x-gzip", "application/x-compress",
+    "application/x-tar",            "application/mac-binhex40", "application/zip",
+    "uuencode",                     "x-uue",              "x-uuencode",
+    "multipart/x-tar",              "application/x-ombrix",
+};
+
+const std::string kSuffixList = "zip,gz,tar,taz,tgz,Z,arj,arc,b64,bhx,hqx,lzh,uu,uue,xxe,tar.Z";
+
+std::string Sz(const std::string& text) { return std::string(text.c_str(), text.size() + 1); }
+
+std::string ExecutablePath() {
+    char buffer[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, buffer, MAX_PATH);
+    return buffer;
+}
+
+// What a value holds, as "<type>:<bytes>" (the snapshot's form).
+std::string Stored(DWORD type, const std::string& bytes) {
+    return std::to_string(type) + ":" + bytes;
+}
+
+// The TYPEn values of the viewer table, by name.
+std::map<std::string, std::string> TypeList() {
+    std::map<std::string, std::string> types;
+    for (const auto& [name, value] : testreg::Snapshot(HKEY_CURRENT_USER, kViewers)) {
+        if (name.rfind("TYPE", 0) == 0) types[name] = value;
+    }
+    return types;
+}
+
+class RegisterViewerTest : public ::testing::Test {
+protected:
+    void SetUp() override { testreg::DeleteTree(HKEY_CURRENT_USER, kNetscape); }
+    void TearDown() override { testreg::DeleteTree(HKEY_CURRENT_USER, kNetscape); }
+
+    void ExpectViewerValues() {
+        for (const std::string& name : kViewerValues) {
+            DWORD type = 0;
+            std::string bytes;
+            ASSERT_TRUE(testreg::ReadValue(HKEY_CURRENT_USER, kViewers, name, &type, &bytes))
+                << name;
+            EXPECT_EQ(type, static_cast<DWORD>(REG_SZ)) << name;
+            EXPECT_EQ(bytes, Sz(ExecutablePath())) << name;
+        }
+    }
+
+    void ExpectSuffixValue() {
+        DWORD type = 0;
+        std::string bytes;
+        ASSERT_TRUE(testreg::ReadValue(HKEY_CURRENT_USER, kSuffixes, "application/x-ombrix",
+                                       &type, &bytes));
+        EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
+        EXPECT_EQ(bytes.size(), 62u);
+        EXPECT_EQ(bytes, Sz(kSuffixList));
+    }
+
+    CHelperApp m_app;
+};
+
+// A TYPEn value present before the run: name, registry type, raw bytes.
+struct TypeValue {
+    std::string name;
+    DWORD type;
+    std::string bytes;
+};
+
+struct LayoutCase {
+    const char* name;
+    bool viewerKey;                            // the viewer table exists before the run
+    std::vector<TypeValue> before;             // its TYPEn values
+    std::map<std::string, std::string> after;  // the whole TYPE list after the run
+};
+
+void PrintTo(const LayoutCase& c, std::ostream* os) { *os << c.name; }
+
+class RegisterLayoutTest : public RegisterViewerTest,
+                           public ::testing::WithParamInterface<LayoutCase> {};
+
+TEST_P(RegisterLayoutTest, WritesViewersTypesAndSuffixes) {
+    const LayoutCase& c = GetParam();
+    ASSERT_TRUE(testreg::SetString(HKEY_CURRENT_USER, kNavigator, "Marker", "kept"));
+    if (c.viewerKey) {
+        ASSERT_TRUE(testreg::SetString(HKEY_CURRENT_USER, kViewers, "Marker", "kept"));
+    }
+    for (const TypeValue& value : c.before) {
+        ASSERT_TRUE(testreg::SetValue(HKEY_CURRENT_USER, kViewers, value.name, value.type,
+                                      value.bytes));
+    }
+
+    EXPECT_EQ(m_app.RegisterViewer(), 0);
+
+    ExpectViewerValues();
+    ExpectSuffixValue();
+    EXPECT_EQ(TypeList(), c.after);
+}
+
+const std::string kLong(300, 'x');
+
+INSTANTIATE_TEST_SUITE_P(
+    Layouts, RegisterLayoutTest,
+    ::testing::Values(
+        LayoutCase{"NoViewerTable", false, {},
+                   {{"TYPE0", Stored(REG_SZ, Sz("application/zip"))},
+                    {"TYPE1", Stored(REG_SZ, Sz("multipart/x-tar"))},
+                    {"TYPE2", Stored(REG_SZ, Sz("application/x-ombrix"))}}},
+        LayoutCase{"EmptyViewerTable", true, {},
+                   {{"TYPE0", Stored(REG_SZ, Sz("application/zip"))},
+                    {"TYPE1", Stored(REG_SZ, Sz("multipart/x-tar"))},
+                    {"TYPE2", Stored(REG_SZ, Sz("application/x-ombrix"))}}},
+        // A listed type matches whatever the case of its letters.
+        LayoutCase{"ZipListedInOtherCase", true,
+                   {{"TYPE0", REG_SZ, Sz("text/html")},
+                    {"TYPE1", REG_SZ, Sz("image/gif")},
+                    {"TYPE2", REG_SZ, Sz("Application/ZIP")},
+                    {"TYPE3", REG_SZ, Sz("audio/x-wav")},
+                    {"TYPE4", REG_SZ, Sz("video/mpeg")}},
+                   {{"TYPE0", Stored(REG_SZ, Sz("text/html"))},
+                    {"TYPE1", Stored(REG_SZ, Sz("image/gif"))},
+                    {"TYPE2", Stored(REG_SZ, Sz("Application/ZIP"))},
+                    {"TYPE3", Stored(REG_SZ, Sz("audio/x-wav"))},
+                    {"TYPE4", Stored(REG_SZ, Sz("video/mpeg"))},
+                    {"TYPE5", Stored(REG_SZ, Sz("multipart/x-tar"))},
+                    {"TYPE6", Stored(REG_SZ, Sz("application/x-ombrix"))}}},
+        // The scan ends at the first missing index: the gap is filled and
+        // application/zip is then listed twice.
+        LayoutCase{"GapInTheNumbering", true,
+                   {{"TYPE0", REG_SZ, Sz("text/plain")},
+                    {"TYPE2", REG_SZ, Sz("application/zip")}},
+                   {{"TYPE0", Stored(REG_SZ, Sz("text/plain"))},
+                    {"TYPE1", Stored(REG_SZ, Sz("application/zip"))},
+                    {"TYPE2", Stored(REG_SZ, Sz("application/zip"))},
+                    {"TYPE3", Stored(REG_SZ, Sz("multipart/x-tar"))},
+                    {"TYPE4", Stored(REG_SZ, Sz("application/x-ombrix"))}}},
+        // Only REG_SZ counts: matching text of another type is passed over.
+        LayoutCase{"MatchingTextOfAnotherType", true,
+                   {{"TYPE0", REG_BINARY, Sz("application/zip")},
+                    {"TYPE1", REG_EXPAND_SZ, Sz("multipart/x-tar")}},
+                   {{"TYPE0", Stored(REG_BINARY, Sz("application/zip"))},
+                    {"TYPE1", Stored(REG_EXPAND_SZ, Sz("multipart/x-tar"))},
+                    {"TYPE2", Stored(REG_SZ, Sz("application/zip"))},
+                    {"TYPE3", Stored(REG_SZ, Sz("multipart/x-tar"))},
+                    {"TYPE4", Stored(REG_SZ, Sz("application/x-ombrix"))}}},
+        // Too long for the 256-byte buffer: occupied, never overwritten.
+        LayoutCase{"OverlongValuePassedOver", true,
+                   {{"TYPE0", REG_SZ, Sz("application/zip" + kLong)},
+                    {"TYPE1", REG_SZ, Sz("application/zip")}},
+                   {{"TYPE0", Stored(REG_SZ, Sz("application/zip" + kLong))},
+                    {"TYPE1", Stored(REG_SZ, Sz("application/zip"))},
+                    {"TYPE2", Stored(REG_SZ, Sz("multipart/x-tar"))},
+                    {"TYPE3", Stored(REG_SZ, Sz("application/x-ombrix"))}}},
+        // 255 characters and the NUL fill the buffer exactly and are read.
+        LayoutCase{"ValueFillingTheBuffer", true,
+                   {{"TYPE0", REG_SZ, Sz(std::string(255, 'y'))}},
+                   {{"TYPE0", Stored(REG_SZ, Sz(std::string(255, 'y')))},
+                    {"TYPE1", Stored(REG_SZ, Sz("application/zip"))},
+                    {"TYPE2", Stored(REG_SZ, Sz("multipart/x-tar"))},
+                    {"TYPE3", Stored(REG_SZ, Sz("application/x-ombrix"))}}},
+        // A string stored without its NUL still matches (the platform reads
+        // it back with one).
+        LayoutCase{"StoredWithoutTerminator", true,
+                   {{"TYPE0", REG_SZ, "application/zip"}},
+                   {{"TYPE0", Stored(REG_SZ, Sz("application/zip"))},
+                    {"TYPE1", Stored(REG_SZ, Sz("multipart/x-tar"))},
+                    {"TYPE2", Stored(REG_SZ, Sz("application/x-ombrix"))}}},
+        // Everything listed already: nothing added.
+        LayoutCase{"AllListed", true,
+                   {{"TYPE0", REG_SZ, Sz("MULTIPART/X-TAR")},
+                    {"TYPE1", REG_SZ, Sz("application/x-ombrix")},
+                    {"TYPE2", REG_SZ, Sz("application/zip")}},
+                   {{"TYPE0", Stored(REG_SZ, Sz("MULTIPART/X-TAR"))},
+                    {"TYPE1", Stored(REG_SZ, Sz("application/x-ombrix"))},
+                    {"TYPE2", Stored(REG_SZ, Sz("application/zip"))}}}),
+    [](const ::testing::TestParamInfo<LayoutCase>& info) { return info.param.name; });
+
+TEST_F(RegisterViewerTest, WithoutNavigatorCreatesNothing) {
+    ASSERT_TRUE(testreg::SetString(HKEY_CURRENT_USER, kNetscape, "Marker", "kept"));
+    const auto before = testreg::Snapshot(HKEY_CURRENT_USER, kNetscape);
+
+    EXPECT_EQ(m_app.RegisterViewer(), 1);
+
+    EXPECT_EQ(testreg::Snapshot(HKEY_CURRENT_USER, kNetscape), before);
+    EXPECT_FALSE(testreg::KeyExists(HKEY_CURRENT_USER, kNavigator));
+}
+
+TEST_F(RegisterViewerTest, SecondRunChangesNothing) {
+    ASSERT_TRUE(testreg::SetString(HKEY_CURRENT_USER, kViewers, "TYPE0", "text/html"));
+    ASSERT_EQ(m_app.RegisterViewer(), 0);
+    const auto first = testreg::Snapshot(HKEY_CURRENT_USER, kNetscape);
+
+    EXPECT_EQ(m_app.RegisterViewer(), 0);
+
+    EXPECT_EQ(testreg::Snapshot(HKEY_CURRENT_USER, kNetscape), first);
+    EXPECT_EQ(TypeList().size(), 4u);
+}
+
+// A registry that refuses a key or a value part-way: result 2, and what was
+// written before the refusal stays.
+struct FailureCase {
+    const char* name;
+    std::function<bool()> arrange;
+    bool viewersWritten;  // the viewer values and the TYPE list were written
+    bool suffixKey;       // the suffix table exists afterwards
+};
+
+void PrintTo(const FailureCase& c, std::ostream* os) { *os << c.name; }
+
+class RegisterFailureTest : public RegisterViewerTest,
+                            public ::testing::WithParamInterface<FailureCase> {};
+
+TEST_P(RegisterFailureTest, ReturnsTwoAndKeepsWhatWasWritten) {
+    const FailureCase& c = GetParam();
+    ASSERT_TRUE(testreg::SetString(HKEY_CURRENT_USER, kNetscape, "Marker", "kept"));
+    ASSERT_TRUE(c.arrange());
+    const auto typesBefore = TypeList();
+
+    EXPECT_EQ(m_app.RegisterViewer(), 2);
+
+    if (c.viewersWritten) {
+        ExpectViewerValues();
+        EXPECT_EQ(TypeList().size(), 3u);
+    } else {
+        DWORD type = 0;
+        std::string bytes;
+        EXPECT_FALSE(testreg::ReadValue(HKEY_CURRENT_USER, kViewers, "application/zip", &type,
+                                        &bytes));
+        EXPECT_EQ(TypeList(), typesBefore);
+    }
+    EXPECT_EQ(testreg::KeyExists(HKEY_CURRENT_USER, kSuffixes), c.suffixKey);
+    DWORD type = 0;
+    std::string bytes;
+    EXPECT_FALSE(testreg::ReadValue(HKEY_CURRENT_USER, kSuffixes, "application/x-ombrix", &type,
+                                    &bytes));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Refusals, RegisterFailureTest,
+    ::testing::Values(
+        // The viewer table cannot be created below a volatile Navigator key.
+        FailureCase{"ViewerTableRefused",
+                    [] { return testreg::CreateVolatileKey(HKEY_CURRENT_USER, kNavigator); },
+                    false, false},
+        // The viewer table takes no values: the first viewer write fails.
+        FailureCase{"ViewerValueRefused",
+                    [] {
+                        return testreg::SetString(HKEY_CURRENT_USER, kViewers, "TYPE0",
+                                                  "text/html") &&
+                               testreg::DenyValueWrites(HKEY_CURRENT_USER, kViewers);
+                    },
+                    false, false},
+        // Everything in the viewer table is written, then the suffix table
+        // cannot be created.
+        FailureCase{"SuffixTableRefused",
+                    [] {
+                        return testreg::CreateVolatileKey(HKEY_CURRENT_USER, kNavigator) &&
+                               testreg::CreateVolatileKey(HKEY_CURRENT_USER, kViewers);
+                    },
+                    true, false},
+        // The suffix table exists but takes no value.
+        FailureCase{"SuffixValueRefused",
+                    [] { return testreg::DenyValueWrites(HKEY_CURRENT_USER, kSuffixes); }, true,
+                    true}),
+    [](const ::testing::TestParamInfo<FailureCase>& info) { return info.param.name; });
+
+}  // namespace

@@ -1,0 +1,120 @@
+// The setup road inside the program: the dialog, then the saved folder, the
+// registration and its one message.
+#include "app/HelperApp.h"
+
+#include "Registry.h"
+#include "RegistryExtras.h"
+#include "Robot.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+const std::string kNetscape = "Software\\Netscape";
+const std::string kNavigator = "Software\\Netscape\\Netscape Navigator";
+const std::string kSettings = "Software\\Quenlock\\win_ui_tests\\Settings";
+// Saved as given, whether or not it exists.
+constexpr char kFolder[] = "C:\\No Such Folder";
+
+class RunSetupTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Clean();
+        m_app.InitApplication(GetModuleHandleA(nullptr), SW_SHOWNORMAL);
+        m_app.SetCompanyKey(kCompanyKey);
+    }
+    void TearDown() override { Clean(); }
+
+    static void Clean() {
+        testreg::DeleteTree(HKEY_CURRENT_USER, kNetscape);
+        testreg::DeleteTree(HKEY_CURRENT_USER, "Software\\Quenlock\\win_ui_tests");
+    }
+
+    CHelperApp m_app;
+};
+
+struct OutcomeCase {
+    const char* name;
+    std::function<bool()> arrange;
+    const char* text;
+    const char* icon;
+    bool registered;
+};
+
+class RunSetupOutcomeTest : public RunSetupTest,
+                            public ::testing::WithParamInterface<OutcomeCase> {};
+
+TEST_P(RunSetupOutcomeTest, YesSavesRegistersAndReports) {
+    const OutcomeCase& c = GetParam();
+    ASSERT_TRUE(c.arrange());
+    bool setupGoneBeforeMessage = false;
+    HWND setup = nullptr;
+    CRobot robot;
+    robot.Do([&](HWND dialog) {
+        setup = dialog;
+        probe::Press(dialog, IDOK);
+    });
+    robot.Do([&](HWND box) {
+        setupGoneBeforeMessage = !IsWindow(setup);
+        probe::Press(box, IDOK);
+    });
+    robot.Start();
+    m_app.RunSetup(kFolder);
+    EXPECT_TRUE(robot.ScriptDone());
+    const std::vector<CRobot::Seen> seen = robot.Finish();
+
+    ASSERT_EQ(seen.size(), 2u);
+    const probe::Window& box = seen[1].window;
+    EXPECT_EQ(box.caption, "win_ui_tests");
+    EXPECT_EQ(box.Text(), c.text);
+    EXPECT_EQ(box.icon, c.icon);
+    EXPECT_EQ(box.Buttons(), std::vector<int>{IDOK});
+    EXPECT_TRUE(setupGoneBeforeMessage);
+
+    DWORD type = 0;
+    std::string bytes;
+    ASSERT_TRUE(testreg::ReadValue(HKEY_CURRENT_USER, kSettings, "LaunchDir", &type, &bytes));
+    EXPECT_EQ(bytes, std::string(kFolder, sizeof kFolder));
+    EXPECT_EQ(testreg::ReadValue(HKEY_CURRENT_USER, kNavigator + "\\Viewers", "application/zip",
+                                 &type, &bytes),
+              c.registered);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Results, RunSetupOutcomeTest,
+    ::testing::Values(
+        OutcomeCase{"Registered",
+                    [] { return testreg::SetString(HKEY_CURRENT_USER, kNavigator, "", ""); },
+                    "DarivoVA registered as a Netscape Navigator 2.0+ viewer.\n"
+                    "DarivoVA will use the folder you specified next time your click on a Ombrix "
+                    "file.\n"
+                    "Close all running instances of Navigator for changes to take affect.",
+                    "information", true},
+        OutcomeCase{"NavigatorMissing", [] { return true; },
+                    "Netscape Navigator 2.0+ not installed. Please install it and try again.",
+                    "exclamation", false},
+        // The viewer table cannot be created below a volatile Navigator key.
+        OutcomeCase{"RegistryRefused",
+                    [] { return testreg::CreateVolatileKey(HKEY_CURRENT_USER, kNavigator); },
+                    "Unable to install DarivoVA as Navigator viewer.", "exclamation", false}),
+    [](const ::testing::TestParamInfo<OutcomeCase>& info) { return info.param.name; });
+
+TEST_F(RunSetupTest, NoSavesRegistersAndShowsNothing) {
+    ASSERT_TRUE(testreg::SetString(HKEY_CURRENT_USER, kNavigator, "", ""));
+    const auto netscape = testreg::Snapshot(HKEY_CURRENT_USER, kNetscape);
+    const auto settings = testreg::Snapshot(HKEY_CURRENT_USER, kSettings);
+    CRobot robot;
+    robot.Press(IDCANCEL).Start();
+    m_app.RunSetup(kFolder);
+    const std::vector<CRobot::Seen> seen = robot.Finish();
+
+    EXPECT_EQ(seen.size(), 1u);
+    EXPECT_EQ(testreg::Snapshot(HKEY_CURRENT_USER, kNetscape), netscape);
+    EXPECT_EQ(testreg::Snapshot(HKEY_CURRENT_USER, kSettings), settings);
+}
+
+}  // namespace
