@@ -1,0 +1,88 @@
+#!/usr/bin/env bash
+# Runs every test of the project on a fresh Debian 12 machine: installs what is
+# missing, builds, and runs
+#   1. the host unit tests of the text logic (native g++, ASan and UBSan),
+#   2. a fuzz smoke of each fuzz target (clang, libFuzzer),
+#   3. the check that DARIVOVA.EXE imports only system DLLs,
+#   4. the Windows-side and end-to-end tests of the 64-bit build under Wine,
+#   5. the same for the 32-bit build under 32-bit Wine.
+# Ends with one line "Summary: N passed, N failed"; exits non-zero on any failure.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh || { echo "Summary: 0 passed, 1 failed"; exit 1; }
+
+logs=build/test-logs
+mkdir -p "$logs"
+passed=0
+failed=0
+
+# Adds the counts of a ctest log; a log without ctest's closing line is one failure.
+count_ctest() {
+  local line
+  line=$(grep -E '[0-9]+ tests failed out of [0-9]+' "$1" | tail -n 1)
+  if [ -z "$line" ]; then
+    failed=$((failed + 1))
+    return
+  fi
+  local f t
+  f=$(sed -E 's/.* ([0-9]+) tests failed out of ([0-9]+).*/\1/' <<<"$line")
+  t=$(sed -E 's/.* ([0-9]+) tests failed out of ([0-9]+).*/\2/' <<<"$line")
+  passed=$((passed + t - f))
+  failed=$((failed + f))
+}
+
+# build PRESET: configures and builds; a failed build counts as one failure.
+build() {
+  echo "== build $1"
+  if cmake --preset "$1" >"$logs/configure-$1.log" 2>&1 &&
+     cmake --build --preset "$1" -j2 >"$logs/build-$1.log" 2>&1; then
+    return 0
+  fi
+  tail -n 40 "$logs/configure-$1.log" "$logs/build-$1.log"
+  failed=$((failed + 1))
+  return 1
+}
+
+# wine_suite PRESET: every Windows-side and end-to-end test of that build,
+# one at a time in one throw-away prefix (they share its registry).
+wine_suite() {
+  echo "== Windows-side and end-to-end tests, $1"
+  timeout 1500 scripts/with-wine.sh ctest --test-dir "build/$1" --output-on-failure -j1 \
+    --timeout 120 2>&1 | tee "$logs/ctest-$1.log"
+  count_ctest "$logs/ctest-$1.log"
+}
+
+if build host; then
+  echo "== host unit tests"
+  timeout 600 ctest --test-dir build/host --output-on-failure -j2 2>&1 | tee "$logs/ctest-host.log" |
+    grep -E 'tests passed|Failed|\*\*\*' || true
+  count_ctest "$logs/ctest-host.log"
+fi
+
+echo "== fuzz smoke"
+if timeout 600 scripts/fuzz.sh 2>&1 | tee "$logs/fuzz.log"; then
+  passed=$((passed + $(grep -c '^== ' "$logs/fuzz.log")))
+else
+  failed=$((failed + 1))
+fi
+
+if build mingw64; then
+  echo "== imports of DARIVOVA.EXE"
+  imports=$(x86_64-w64-mingw32-objdump -p build/mingw64/bin/DARIVOVA.EXE | sed -n 's/^\s*DLL Name: //p')
+  echo "$imports"
+  if grep -viqE '^(kernel32|advapi32|user32|shell32|gdi32|ole32|comctl32|msvcrt)\.dll$' <<<"$imports"; then
+    echo "DARIVOVA.EXE imports a DLL that is not part of the system"
+    failed=$((failed + 1))
+  else
+    passed=$((passed + 1))
+  fi
+  wine_suite mingw64
+fi
+
+if build mingw32; then
+  wine_suite mingw32
+fi
+
+echo "Summary: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]
