@@ -223,20 +223,26 @@ std::vector<int> Window::Buttons() const {
     return ids;
 }
 
+namespace {
+
+struct WindowSearch {
+    DWORD processId;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectProcessWindow(HWND window, LPARAM data) {
+    auto* search = reinterpret_cast<WindowSearch*>(data);
+    if (IsWindowVisible(window) && ProcessOf(window) == search->processId) {
+        search->found.push_back(window);
+    }
+    return TRUE;
+}
+
+}  // namespace
+
 std::vector<HWND> TopLevelWindows(DWORD processId) {
-    struct Search {
-        DWORD processId;
-        std::vector<HWND> found;
-    } search{processId, {}};
-    EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(data);
-            if (IsWindowVisible(window) && ProcessOf(window) == s->processId) {
-                s->found.push_back(window);
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    WindowSearch search{processId, {}};
+    EnumWindows(&CollectProcessWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
