@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Prints the program's figures: how long DARIVOVA.EXE takes from start to exit
+# to hand one download over (1 KiB and 4 GiB, moved within one drive) next to a
+# no-op GUI program, both timed inside one Wine session; the size of the
+# stripped executable; the DLLs it imports. Takes a minute or two after the
+# build.
+#   bench/run.sh [--runs N] [--build-dir DIR] [--build-dir-32 DIR] [--no-32]
+# --runs: rounds of each measurement (default 15). --build-dir: the 64-bit
+# build to measure (default build/mingw64); it is configured with the mingw64
+# preset and built as far as needed. The 32-bit build (default build/mingw32,
+# preset mingw32) is measured too, under the same Wine, unless --no-32.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+runs=15
+dir64=build/mingw64
+dir32=build/mingw32
+with32=1
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --runs) runs=$2; shift 2 ;;
+    --build-dir) dir64=$2; shift 2 ;;
+    --build-dir-32) dir32=$2; shift 2 ;;
+    --no-32) with32=0; shift ;;
+    *) echo "usage: $0 [--runs N] [--build-dir DIR] [--build-dir-32 DIR] [--no-32]" >&2; exit 2 ;;
+  esac
+done
+
+build() {
+  cmake --preset "$1" -B "$2" >/dev/null
+  cmake --build "$2" -j2 --target darivova_bench >/dev/null
+}
+
+builds=("64-bit=$dir64/bin")
+build mingw64 "$dir64"
+if [ "$with32" = 1 ]; then
+  build mingw32 "$dir32"
+  builds+=("32-bit=$dir32/bin")
+fi
+
+echo "DARIVOVA.EXE $(sed -n 's/^project(darivova VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)," \
+     "$(git rev-parse --short HEAD 2>/dev/null || echo 'no commit'); $(nproc) cores, $(wine --version)," \
+     "$(. /etc/os-release && echo "$PRETTY_NAME")"
+echo
+
+scripts/with-wine.sh bench/measure.sh "$runs" "${builds[@]}"
+
+# Sizes and imports need no Wine.
+stripped=$(mktemp)
+trap 'rm -f "$stripped"' EXIT
+for build in "${builds[@]}"; do
+  label=${build%%=*}
+  bin=${build#*=}
+  triplet=$([ "$label" = 64-bit ] && echo x86_64-w64-mingw32 || echo i686-w64-mingw32)
+  "$triplet-strip" -o "$stripped" "$bin/DARIVOVA.EXE"
+  echo "$label DARIVOVA.EXE: $(stat -c %s "$bin/DARIVOVA.EXE") bytes as built," \
+       "$(stat -c %s "$stripped") bytes stripped"
+  for exe in "$bin/DARIVOVA.EXE" "$bin/noop.exe"; do
+    echo "  ${exe##*/} imports: $("$triplet-objdump" -p "$exe" | sed -n 's/^\s*DLL Name: //p' | paste -sd' ')"
+  done
+done
