@@ -2,8 +2,8 @@
 # Prints the program's figures: how long DARIVOVA.EXE takes from start to exit
 # to hand one download over (1 KiB and 4 GiB, moved within one drive) next to a
 # no-op GUI program, both timed inside one Wine session; the size of the
-# stripped executable; the DLLs it imports. Takes a minute or two after the
-# build.
+# stripped executable; the DLLs it imports. On Debian 12; installs what is
+# missing first. Takes a minute or two after the build.
 #   bench/run.sh [--runs N] [--build-dir DIR] [--build-dir-32 DIR] [--no-32]
 # --runs: rounds of each measurement (default 15). --build-dir: the 64-bit
 # build to measure (default build/mingw64); it is configured with the mingw64
@@ -31,6 +31,7 @@ build() {
   cmake --build "$2" -j2 --target darivova_bench >/dev/null
 }
 
+scripts/install-deps.sh
 builds=("64-bit=$dir64/bin")
 build mingw64 "$dir64"
 if [ "$with32" = 1 ]; then
@@ -43,7 +44,11 @@ echo "DARIVOVA.EXE $(sed -n 's/^project(darivova VERSION \([0-9.]*\).*/\1/p' CMa
      "$(. /etc/os-release && echo "$PRETTY_NAME")"
 echo
 
+# Other work on the machine shows in the figures: say how busy it was.
+echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
 scripts/with-wine.sh bench/measure.sh "$runs" "${builds[@]}"
+echo "load average after: $(cut -d' ' -f1-3 /proc/loadavg)"
+echo
 
 # Sizes and imports need no Wine.
 stripped=$(mktemp)
