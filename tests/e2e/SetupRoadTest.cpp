@@ -10,9 +10,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <map>
 #include <memory>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -250,6 +250,8 @@ struct LeaveCase {
     void (*leave)(HWND setup);
 };
 
+void PrintTo(const LeaveCase& c, std::ostream* os) { *os << c.name; }
+
 class SetupLeaveTest : public SetupRoadTest, public ::testing::WithParamInterface<LeaveCase> {};
 
 TEST_P(SetupLeaveTest, WritesAndShowsNothing) {
@@ -290,6 +292,8 @@ struct PlaceCase {
     const char* name;
     const char* folder;  // under the test root; empty: the build folder
 };
+
+void PrintTo(const PlaceCase& c, std::ostream* os) { *os << c.name; }
 
 class SetupRegisterTest : public SetupRoadTest, public ::testing::WithParamInterface<PlaceCase> {};
 
@@ -340,6 +344,8 @@ struct BrowseCase {
     const char* name;
     const char* pick;  // under the test root; empty: Cancel
 };
+
+void PrintTo(const BrowseCase& c, std::ostream* os) { *os << c.name; }
 
 class SetupBrowseTest : public SetupRoadTest, public ::testing::WithParamInterface<BrowseCase> {};
 

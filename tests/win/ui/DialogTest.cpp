@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <ostream>
 #include <vector>
 
 namespace {
@@ -100,6 +101,8 @@ struct EndingCase {
     int toMembersCount;
 };
 
+void PrintTo(const EndingCase& c, std::ostream* os) { *os << c.name; }
+
 class DialogEndingTest : public ::testing::TestWithParam<EndingCase> {};
 
 TEST_P(DialogEndingTest, EndsWithTheCommandsResult) {
@@ -131,6 +134,8 @@ struct PlacementCase {
     Owner owner;
     bool centred;
 };
+
+void PrintTo(const PlacementCase& c, std::ostream* os) { *os << c.name; }
 
 class DialogPlacementTest : public ::testing::TestWithParam<PlacementCase> {};
 

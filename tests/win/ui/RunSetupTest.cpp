@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -44,6 +45,8 @@ struct OutcomeCase {
     const char* icon;
     bool registered;
 };
+
+void PrintTo(const OutcomeCase& c, std::ostream* os) { *os << c.name; }
 
 class RunSetupOutcomeTest : public RunSetupTest,
                             public ::testing::WithParamInterface<OutcomeCase> {};

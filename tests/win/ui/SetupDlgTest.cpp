@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -70,6 +71,8 @@ struct EndingCase {
     INT_PTR result;
     const char* folder;
 };
+
+void PrintTo(const EndingCase& c, std::ostream* os) { *os << c.name; }
 
 class SetupEndingTest : public SetupDlgTest, public ::testing::WithParamInterface<EndingCase> {};
 
@@ -213,6 +216,8 @@ struct BrowseCase {
     bool pick;
     const char* edit;
 };
+
+void PrintTo(const BrowseCase& c, std::ostream* os) { *os << c.name; }
 
 class SetupBrowseTest : public SetupDlgTest, public ::testing::WithParamInterface<BrowseCase> {};
 

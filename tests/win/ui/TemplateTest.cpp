@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,8 @@ struct TemplateSpec {
     const char* caption;
     std::vector<ItemSpec> items;
 };
+
+void PrintTo(const TemplateSpec& c, std::ostream* os) { *os << c.name; }
 
 class DialogTemplateTest : public ::testing::TestWithParam<TemplateSpec> {};
 
