@@ -67,6 +67,19 @@ TEST(DialogTest, MissingTemplateGivesMinusOne) {
     EXPECT_EQ(dialog.DoModal(), -1);
 }
 
+// The platform answers an unusable owner with 0, which no command gives.
+TEST(DialogTest, StaleParentGivesMinusOne) {
+    CWnd parent;
+    parent.m_hWnd = CreateWindowExA(0, "STATIC", "gone", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                    GetModuleHandleA(nullptr), nullptr);
+    DestroyWindow(parent.m_hWnd);
+    CExchangeDialog dialog(IDD_ABOUTBOX, &parent);
+    CRobot robot;
+    robot.Start();
+    EXPECT_EQ(dialog.DoModal(), -1);
+    EXPECT_TRUE(robot.Finish().empty());
+}
+
 TEST(DialogTest, FailedExchangeAtInitialisationGivesMinusOne) {
     CExchangeDialog dialog(IDD_ABOUTBOX, nullptr);
     dialog.m_toControlsWorks = false;
