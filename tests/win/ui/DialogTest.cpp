@@ -107,38 +107,6 @@ TEST(DialogTest, OkEndsOnlyAfterASuccessfulExchange) {
     EXPECT_EQ(dialog.m_toMembersCount, 1);
 }
 
-struct EndingCase {
-    const char* name;
-    void (*act)(HWND dialog);
-    INT_PTR result;
-    int toMembersCount;
-};
-
-void PrintTo(const EndingCase& c, std::ostream* os) { *os << c.name; }
-
-class DialogEndingTest : public ::testing::TestWithParam<EndingCase> {};
-
-TEST_P(DialogEndingTest, EndsWithTheCommandsResult) {
-    const EndingCase& c = GetParam();
-    CExchangeDialog dialog(IDD_SETUP, nullptr);
-    CRobot robot;
-    robot.Do(c.act).Start();
-    EXPECT_EQ(dialog.DoModal(), c.result);
-    EXPECT_TRUE(robot.ScriptDone());
-    robot.Finish();
-    EXPECT_EQ(dialog.m_toMembersCount, c.toMembersCount);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Commands, DialogEndingTest,
-    ::testing::Values(
-        EndingCase{"OkButton", [](HWND w) { probe::Press(w, IDOK); }, IDOK, 1},
-        EndingCase{"EnterKey", [](HWND w) { probe::Key(w, VK_RETURN); }, IDOK, 1},
-        EndingCase{"CancelButton", [](HWND w) { probe::Press(w, IDCANCEL); }, IDCANCEL, 0},
-        EndingCase{"EscKey", [](HWND w) { probe::Key(w, VK_ESCAPE); }, IDCANCEL, 0},
-        EndingCase{"Close", [](HWND w) { probe::SystemCommand(w, SC_CLOSE); }, IDCANCEL, 0}),
-    [](const ::testing::TestParamInfo<EndingCase>& info) { return info.param.name; });
-
 enum class Owner { None, Parent, ActiveWindow };
 
 struct PlacementCase {

@@ -106,18 +106,4 @@ INSTANTIATE_TEST_SUITE_P(
                     "Unable to install DarivoVA as Navigator viewer.", "exclamation", false}),
     [](const ::testing::TestParamInfo<OutcomeCase>& info) { return info.param.name; });
 
-TEST_F(RunSetupTest, NoSavesRegistersAndShowsNothing) {
-    ASSERT_TRUE(testreg::SetString(HKEY_CURRENT_USER, kNavigator, "", ""));
-    const auto netscape = testreg::Snapshot(HKEY_CURRENT_USER, kNetscape);
-    const auto settings = testreg::Snapshot(HKEY_CURRENT_USER, kSettings);
-    CRobot robot;
-    robot.Press(IDCANCEL).Start();
-    m_app.RunSetup(kFolder);
-    const std::vector<CRobot::Seen> seen = robot.Finish();
-
-    EXPECT_EQ(seen.size(), 1u);
-    EXPECT_EQ(testreg::Snapshot(HKEY_CURRENT_USER, kNetscape), netscape);
-    EXPECT_EQ(testreg::Snapshot(HKEY_CURRENT_USER, kSettings), settings);
-}
-
 }  // namespace
