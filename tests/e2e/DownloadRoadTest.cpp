@@ -2,13 +2,13 @@
 // temporary files to the real DARIVOVA.EXE, which keeps them in the download
 // folder and starts the archive-utility stand-in on them; the test reads and
 // answers the program's windows as a person would.
+#include "DownloadBench.h"
 #include "Probe.h"
 #include "Process.h"
 #include "Registry.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
@@ -17,7 +17,7 @@ namespace {
 
 constexpr char kRoot[] = "C:\\RoadTest";
 constexpr char kDefaultFolder[] = "C:\\Download";
-constexpr char kSettings[] = "Software\\Quenlock\\DARIVOVA\\Settings";
+constexpr const char* kSettings = dlbench::kSettingsKey;
 constexpr char kNetscape[] = "Software\\Netscape";
 constexpr char kViewers[] = "Software\\Netscape\\Netscape Navigator\\Viewers";
 constexpr char kArchiverKey[] = "Ombrix\\Shell\\Open\\Command";
@@ -30,69 +30,11 @@ constexpr char kText110[] =
 
 std::string Path(const std::string& relative) { return std::string(kRoot) + "\\" + relative; }
 
-std::string ReadBytes(const std::string& path) {
-    FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) return "<missing>";
-    std::string bytes;
-    char chunk[4096];
-    size_t got = 0;
-    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) bytes.append(chunk, got);
-    std::fclose(file);
-    return bytes;
-}
-
-bool WriteBytes(const std::string& path, const std::string& bytes) {
-    FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr) return false;
-    const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    return std::fclose(file) == 0 && ok;
-}
-
-void RemoveTree(const std::string& path) {
-    WIN32_FIND_DATAA found = {};
-    const HANDLE search = FindFirstFileA((path + "\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string name = found.cFileName;
-            if (name == "." || name == "..") continue;
-            const std::string child = path + "\\" + name;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoveTree(child);
-            } else {
-                DeleteFileA(child.c_str());
-            }
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-    }
-    RemoveDirectoryA(path.c_str());
-}
-
-std::vector<std::vector<std::string>> ReadLines(const std::string& path) {
-    std::vector<std::vector<std::string>> lines;
-    const std::string text = ReadBytes(path);
-    if (text == "<missing>") return lines;
-    std::string::size_type start = 0;
-    for (std::string::size_type end = text.find("\r\n"); end != std::string::npos;
-         start = end + 2, end = text.find("\r\n", start)) {
-        std::vector<std::string> fields;
-        const std::string line = text.substr(start, end - start);
-        std::string::size_type from = 0;
-        for (std::string::size_type bar = line.find('|'); bar != std::string::npos;
-             from = bar + 1, bar = line.find('|', from)) {
-            fields.push_back(line.substr(from, bar - from));
-        }
-        fields.push_back(line.substr(from));
-        lines.push_back(fields);
-    }
-    return lines;
-}
-
-// The bytes navigator_standin writes for --size.
-std::string PatternBytes(std::size_t size) {
-    std::string bytes(size, '\0');
-    for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<char>((i * 131 + 7) & 0xFF);
-    return bytes;
-}
+using dlbench::PatternBytes;
+using dlbench::ReadBytes;
+using dlbench::ReadLines;
+using dlbench::RemoveTree;
+using dlbench::WriteBytes;
 
 class DownloadRoadTest : public ::testing::Test {
 protected:
@@ -157,9 +99,7 @@ protected:
     // Waits until the archive utility recorded count starts (the shell returns
     // before it runs), and a little longer for any start too many.
     std::vector<std::vector<std::string>> Launches(std::size_t count) {
-        for (int i = 0; i < 1000 && ReadLines(kStandinLog).size() < count; ++i) Sleep(10);
-        Sleep(200);
-        return ReadLines(kStandinLog);
+        return dlbench::WaitForLaunches(kStandinLog, count);
     }
 
     // Waits for a window of the viewer that is not one of those seen already.
@@ -171,14 +111,7 @@ protected:
         return probe::Describe(window);
     }
 
-    static std::string LaunchDir() {
-        DWORD type = 0;
-        std::string bytes;
-        if (!testreg::ReadValue(HKEY_CURRENT_USER, kSettings, "LaunchDir", &type, &bytes)) {
-            return "<none>";
-        }
-        return bytes.substr(0, bytes.find('\0'));
-    }
+    static std::string LaunchDir() { return dlbench::StoredLaunchDir(); }
 
     const std::string m_source = Path("tools.bin");
     std::unique_ptr<CChildProcess> m_browser;

@@ -1,0 +1,36 @@
+#pragma once
+// What the end-to-end download tests share: reading and writing files as
+// whole byte strings, clearing a folder tree, the line records that the
+// stand-ins keep, and the stored download folder.
+#include <windows.h>
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace dlbench {
+
+constexpr char kSettingsKey[] = "Software\\Quenlock\\DARIVOVA\\Settings";
+
+// The file's bytes, or "<missing>".
+std::string ReadBytes(const std::string& path);
+bool WriteBytes(const std::string& path, const std::string& bytes);
+// Removes a folder with everything in it; missing is fine.
+void RemoveTree(const std::string& path);
+
+// The lines of a stand-in's record (CR LF ended), each split at '|'; empty
+// when there is no record.
+std::vector<std::vector<std::string>> ReadLines(const std::string& path);
+
+// The bytes navigator_standin writes for --size.
+std::string PatternBytes(std::size_t size);
+
+// Waits until the archive-utility stand-in has recorded count starts in its
+// log (10 s at most; the shell returns before the utility runs), and a little
+// longer for any start too many; then all it recorded.
+std::vector<std::vector<std::string>> WaitForLaunches(const std::string& log, std::size_t count);
+
+// The stored LaunchDir text up to its first NUL, or "<none>".
+std::string StoredLaunchDir();
+
+}  // namespace dlbench

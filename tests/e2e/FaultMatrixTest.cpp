@@ -1,0 +1,453 @@
+// Every way out of the download road, end to end. The real DARIVOVA.EXE is
+// handed a temporary file as Navigator hands one over (the file's path on the
+// command line, its URL in Navigator's table); the test answers each window
+// as a person would, then looks where the downloaded bytes are: kept in a
+// download folder, left at the temporary path, or gone. docs/download-fates.md
+// tells the same cases as a table.
+#include "DownloadBench.h"
+#include "Probe.h"
+#include "Process.h"
+#include "Registry.h"
+#include "Session.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using dlbench::ReadBytes;
+using dlbench::RemoveTree;
+using dlbench::WriteBytes;
+
+constexpr char kRoot[] = "C:\\FaultTest";
+constexpr char kUrlTable[] = "Software\\Netscape\\Netscape Navigator\\Temporary File URL Resolution";
+constexpr char kArchiverKey[] = "Ombrix\\Shell\\Open\\Command";
+constexpr char kStandinLog[] = "C:\\FaultTest\\ombrix.log";
+// A LaunchDir of type REG_DWORD is read as its bytes: 0x785C3A43 spells C:\x.
+constexpr char kDwordFolder[] = "C:\\x";
+constexpr DWORD kDwordSpellingAFolder = 0x785C3A43;
+// Read-only to everyone, root included: the process file system, through Z:.
+constexpr char kReadOnlyFolder[] = "Z:\\proc\\sys";
+// A drive letter that no prefix maps.
+constexpr char kUnmappedDrive[] = "Q:\\";
+
+constexpr char kText105[] = "Unable to launch Ombrix. Please check that it is installed properly.";
+constexpr char kText110[] =
+    "Can't create the folder you requested. Would you like to pick a new one?";
+constexpr char kText111[] = "Source and target paths are the same. Pick another one?";
+
+constexpr char kDownloaded[] = "PK\x03\x04 the archive just downloaded";
+constexpr char kEarlier[] = "PK\x03\x04 an earlier download of the same name";
+
+std::string Path(const std::string& relative) { return std::string(kRoot) + "\\" + relative; }
+std::string Temporary() { return Path("Temp\\M1.TMP"); }
+std::string Target() { return Path("Download\\tools.zip"); }
+
+// A registry value as raw bytes; type 0 means no value at all.
+struct Value {
+    DWORD type = 0;
+    std::string bytes;
+};
+
+Value Sz(const std::string& text) { return {REG_SZ, text + '\0'}; }
+
+Value Dword(DWORD number) {
+    return {REG_DWORD, std::string(reinterpret_cast<const char*>(&number), sizeof number)};
+}
+
+// What a person does with a window.
+enum class Act { Yes, No, Ok, Cancel, Pick, PickRemoved };
+
+struct Step {
+    std::string window;  // "110", "111", "105" or "picker"
+    Act act;
+    std::string folder = {};  // Pick, PickRemoved: the folder chosen
+};
+
+enum class Archiver { Installed, NotRegistered, ExecutableMissing };
+
+// What lies on the disk before the hand-over, besides the temporary file.
+enum class Before {
+    Nothing,
+    TemporaryGone,      // the temporary file no longer exists
+    TemporaryHeldOpen,  // the browser holds it open, sharing read and write only
+    TargetFile,         // an earlier download of the same name
+    TargetFileHeldOpen, // the same, still open in the archive utility
+    TargetFolder,       // a folder of the download's name
+};
+
+// One row: the arrangement, what the user sees and answers, and the outcome.
+struct FaultCase {
+    std::string name;
+    Value launchDir = Sz(Path("Download"));
+    Value url = Sz("http://host/pub/tools.zip");
+    Archiver archiver = Archiver::Installed;
+    Before before = Before::Nothing;
+    std::vector<Step> steps;
+    std::string downloadAt = Target();  // the one file holding the bytes afterwards; "" none
+    std::string launchedOn = Target();  // the archive utility's file; "" not started
+    std::string launchedIn = Path("Download");
+    std::string earlierAt;              // TargetFile*: where the earlier bytes are; "" none
+    std::string savedFolder;            // LaunchDir afterwards, REG_SZ; "" unchanged
+
+    FaultCase& Folder(Value value) { launchDir = std::move(value); return *this; }
+    FaultCase& Folder(const std::string& text) { return Folder(Sz(text)); }
+    FaultCase& Url(Value value) { url = std::move(value); return *this; }
+    FaultCase& With(Archiver value) { archiver = value; return *this; }
+    FaultCase& With(Before value) { before = value; return *this; }
+    FaultCase& Sees(std::vector<Step> value) { steps = std::move(value); return *this; }
+    // The bytes end in this file and the archive utility opens it there.
+    FaultCase& Opened(const std::string& file, const std::string& folder) {
+        downloadAt = launchedOn = file;
+        launchedIn = folder;
+        return *this;
+    }
+    // The bytes lie in this file ("" nowhere); the utility is not started.
+    FaultCase& Left(const std::string& file) {
+        downloadAt = file;
+        launchedOn.clear();
+        return *this;
+    }
+    FaultCase& LaunchedOn(const std::string& file) { launchedOn = file; return *this; }
+    FaultCase& Earlier(const std::string& file) { earlierAt = file; return *this; }
+    FaultCase& Saves(const std::string& folder) { savedFolder = folder; return *this; }
+};
+
+FaultCase Row(const std::string& name) {
+    FaultCase c;
+    c.name = name;
+    return c;
+}
+
+// Test names show the row, not its bytes.
+void PrintTo(const FaultCase& c, std::ostream* os) { *os << c.name; }
+
+// Every file under the test's folders that holds these bytes, sorted.
+void CollectHolders(const std::string& folder, const std::string& bytes,
+                    std::vector<std::string>& holders) {
+    WIN32_FIND_DATAA found = {};
+    const HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return;
+    do {
+        const std::string name = found.cFileName;
+        if (name == "." || name == "..") continue;
+        const std::string child = folder + "\\" + name;
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+            CollectHolders(child, bytes, holders);
+        } else if (ReadBytes(child) == bytes) {
+            holders.push_back(child);
+        }
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+}
+
+std::vector<std::string> FilesHolding(const std::string& bytes) {
+    std::vector<std::string> holders;
+    CollectHolders(kRoot, bytes, holders);
+    CollectHolders(kDwordFolder, bytes, holders);
+    std::sort(holders.begin(), holders.end());
+    return holders;
+}
+
+std::vector<std::string> Only(const std::string& file) {
+    return file.empty() ? std::vector<std::string>{} : std::vector<std::string>{file};
+}
+
+// How a test reads a window: the message by its id, or "picker".
+std::string Label(const probe::Window& window) {
+    if (window.caption == "Browse for Folder") return "picker";
+    if (window.caption == "DARIVOVA") {
+        const std::string text = window.Text();
+        if (text == kText105) return "105";
+        if (text == kText110) return "110";
+        if (text == kText111) return "111";
+    }
+    return window.caption + ": " + window.Text();
+}
+
+bool Perform(HWND window, const Step& step) {
+    switch (step.act) {
+    case Act::Yes: return probe::Press(window, IDYES);
+    case Act::No: return probe::Press(window, IDNO);
+    case Act::Ok: return probe::Press(window, IDOK);
+    case Act::Cancel: return probe::Press(window, IDCANCEL);
+    case Act::Pick: return probe::PickFolder(window, step.folder);
+    case Act::PickRemoved:
+        // The folder goes while the chooser shows it: the path comes back all
+        // the same, and the move then has no folder to go to.
+        return probe::SelectFolder(window, step.folder) &&
+               RemoveDirectoryA(step.folder.c_str()) && probe::Press(window, IDOK);
+    }
+    return false;
+}
+
+class CHeldFile {
+public:
+    CHeldFile() = default;
+    CHeldFile(const CHeldFile&) = delete;
+    CHeldFile& operator=(const CHeldFile&) = delete;
+    ~CHeldFile() { Close(); }
+    // Open for reading, sharing read and write but not deletion.
+    bool Open(const std::string& path) {
+        m_hFile = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+        return m_hFile != INVALID_HANDLE_VALUE;
+    }
+    void Close() {
+        if (m_hFile != INVALID_HANDLE_VALUE) CloseHandle(m_hFile);
+        m_hFile = INVALID_HANDLE_VALUE;
+    }
+
+private:
+    HANDLE m_hFile = INVALID_HANDLE_VALUE;
+};
+
+class FaultMatrixTest : public ::testing::TestWithParam<FaultCase> {
+protected:
+    void SetUp() override {
+        Clean();
+        // The platform arrangements some rows rely on.
+        ASSERT_EQ(GetFileAttributesA(kReadOnlyFolder) & FILE_ATTRIBUTE_DIRECTORY,
+                  static_cast<DWORD>(FILE_ATTRIBUTE_DIRECTORY));
+        ASSERT_EQ(GetDriveTypeA(kUnmappedDrive), static_cast<UINT>(DRIVE_NO_ROOT_DIR));
+
+        ASSERT_TRUE(CreateDirectoryA(kRoot, nullptr));
+        ASSERT_TRUE(CreateDirectoryA(Path("Temp").c_str(), nullptr));
+        ASSERT_TRUE(CreateDirectoryA(Path("Picked").c_str(), nullptr));
+        SetEnvironmentVariableA("OMBRIX_STANDIN_LOG", kStandinLog);
+    }
+    void TearDown() override {
+        m_held.Close();
+        Clean();
+    }
+
+    static void Clean() {
+        testreg::DeleteTree(HKEY_CURRENT_USER, "Software\\Quenlock");
+        testreg::DeleteTree(HKEY_CURRENT_USER, "Software\\Netscape");
+        testreg::DeleteTree(HKEY_CLASSES_ROOT, "Ombrix");
+        RemoveTree(kRoot);
+        RemoveTree(kDwordFolder);
+    }
+
+    static bool SetValue(const char* key, const std::string& name, const Value& value) {
+        return value.type == 0 || testreg::SetValue(HKEY_CURRENT_USER, key, name, value.type, value.bytes);
+    }
+
+    void Arrange(const FaultCase& c) {
+        ASSERT_TRUE(SetValue(dlbench::kSettingsKey, "LaunchDir", c.launchDir));
+        // The table holds another download too, so it exists in every row.
+        ASSERT_TRUE(testreg::SetString(HKEY_CURRENT_USER, kUrlTable, Path("Temp\\M0.TMP"),
+                                       "http://host/pub/other.zip"));
+        ASSERT_TRUE(SetValue(kUrlTable, Temporary(), c.url));
+
+        if (c.archiver != Archiver::NotRegistered) {
+            ASSERT_TRUE(CreateDirectoryA(Path("Ombrix").c_str(), nullptr));
+            const std::string exe = Path("Ombrix\\ombrix32.exe");
+            if (c.archiver == Archiver::Installed) {
+                ASSERT_TRUE(CopyFileA((ProgramFolder() + "ombrix32.exe").c_str(), exe.c_str(), FALSE));
+            }
+            ASSERT_TRUE(testreg::SetString(HKEY_CLASSES_ROOT, kArchiverKey, "", exe + " %1"));
+        }
+
+        if (c.before != Before::TemporaryGone) {
+            ASSERT_TRUE(WriteBytes(Temporary(), kDownloaded));
+        }
+        if (c.before == Before::TemporaryHeldOpen) {
+            ASSERT_TRUE(m_held.Open(Temporary()));
+        }
+        if (c.before == Before::TargetFile || c.before == Before::TargetFileHeldOpen) {
+            ASSERT_TRUE(CreateDirectoryA(Path("Download").c_str(), nullptr));
+            ASSERT_TRUE(WriteBytes(Target(), kEarlier));
+        }
+        if (c.before == Before::TargetFileHeldOpen) {
+            ASSERT_TRUE(m_held.Open(Target()));
+        }
+        if (c.before == Before::TargetFolder) {
+            ASSERT_TRUE(CreateDirectoryA(Path("Download").c_str(), nullptr));
+            ASSERT_TRUE(CreateDirectoryA(Target().c_str(), nullptr));
+        }
+    }
+
+    static Value StoredLaunchDir() {
+        Value value;
+        if (!testreg::ReadValue(HKEY_CURRENT_USER, dlbench::kSettingsKey, "LaunchDir", &value.type,
+                                &value.bytes)) {
+            return {};
+        }
+        return value;
+    }
+
+    CHeldFile m_held;
+};
+
+TEST_P(FaultMatrixTest, DownloadEndsWhereExpected) {
+    const FaultCase& c = GetParam();
+    ASSERT_NO_FATAL_FAILURE(Arrange(c));
+    const Value launchDirBefore = StoredLaunchDir();
+
+    // Navigator starts its viewer with the temporary file's path, unquoted.
+    const SessionResult session = RunSession(
+        Quoted(ProgramFolder() + "DARIVOVA.EXE") + " " + Temporary(), kRoot,
+        [&](std::size_t index, const probe::Window& window) {
+            return index < c.steps.size() && Label(window) == c.steps[index].window &&
+                   Perform(window.hwnd, c.steps[index]);
+        });
+    m_held.Close();
+    ASSERT_TRUE(session.ended);
+    EXPECT_EQ(session.exitCode, 0u);
+
+    std::vector<std::string> seen;
+    for (const probe::Window& window : session.windows) seen.push_back(Label(window));
+    std::vector<std::string> expected;
+    for (const Step& step : c.steps) expected.push_back(step.window);
+    EXPECT_EQ(seen, expected);
+
+    EXPECT_EQ(FilesHolding(kDownloaded), Only(c.downloadAt));
+    if (c.before == Before::TargetFile || c.before == Before::TargetFileHeldOpen) {
+        EXPECT_EQ(FilesHolding(kEarlier), Only(c.earlierAt));
+    }
+
+    const auto launches = dlbench::WaitForLaunches(kStandinLog, c.launchedOn.empty() ? 0 : 1);
+    if (c.launchedOn.empty()) {
+        EXPECT_TRUE(launches.empty());
+    } else {
+        ASSERT_EQ(launches.size(), 1u);
+        EXPECT_EQ(launches[0][0], c.launchedIn);
+        EXPECT_EQ(launches[0][1], Quoted(c.launchedOn));
+    }
+
+    const Value launchDirAfter = StoredLaunchDir();
+    const Value expectedLaunchDir = c.savedFolder.empty() ? launchDirBefore : Sz(c.savedFolder);
+    EXPECT_EQ(launchDirAfter.type, expectedLaunchDir.type);
+    EXPECT_EQ(launchDirAfter.bytes, expectedLaunchDir.bytes);
+}
+
+const std::string kPicked = Path("Picked");
+// The name Navigator's temporary file has in the download folder when the
+// URL gives none.
+const std::string kOwnName = Path("Download\\M1.TMP");
+// A folder of 213 characters: with the name it makes a target of 274.
+const std::string kLongFolder = Path(std::string(200, 'f'));
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, FaultMatrixTest,
+    ::testing::Values(
+        // The road without a fault.
+        Row("KeptAndOpened"),
+
+        // The folder cannot be created.
+        Row("Declined110").Folder(Path("Missing\\Download")).Sees({{"110", Act::No}}).Left(""),
+        Row("PickerCancelledAfter110")
+            .Folder(Path("Missing\\Download"))
+            .Sees({{"110", Act::Yes}, {"picker", Act::Cancel}})
+            .Left(""),
+        Row("PickedAfter110")
+            .Folder(Path("Missing\\Download"))
+            .Sees({{"110", Act::Yes}, {"picker", Act::Pick, kPicked}})
+            .Opened(kPicked + "\\tools.zip", kPicked)
+            .Saves(kPicked),
+
+        // The download already lies at its target: the temporary folder is
+        // the download folder and the URL names the file as it is.
+        Row("Declined111")
+            .Folder(Path("Temp"))
+            .Url(Sz("http://host/pub/m1.tmp"))
+            .Sees({{"111", Act::No}})
+            .Left(Temporary()),
+        Row("PickerCancelledAfter111")
+            .Folder(Path("Temp"))
+            .Url(Sz("http://host/pub/m1.tmp"))
+            .Sees({{"111", Act::Yes}, {"picker", Act::Cancel}})
+            .Left(Temporary()),
+        Row("PickedAfter111")
+            .Folder(Path("Temp"))
+            .Url(Sz("http://host/pub/m1.tmp"))
+            .Sees({{"111", Act::Yes}, {"picker", Act::Pick, kPicked}})
+            .Opened(kPicked + "\\m1.tmp", kPicked)
+            .Saves(kPicked),
+
+        // The shell reports failure (1223, aborted): the picked folder was
+        // removed before the move.
+        Row("ShellFailsPickedFolderGone")
+            .Folder(Path("Missing\\Download"))
+            .Sees({{"110", Act::Yes}, {"picker", Act::PickRemoved, kPicked}})
+            .Left("")
+            .Saves(kPicked),
+
+        // The shell reports success, yet the temporary file is still there.
+        Row("SourceStaysFolderReadOnly").Folder(kReadOnlyFolder).Left(""),
+        Row("SourceStaysTargetHeldOpen")
+            .With(Before::TargetFileHeldOpen)
+            .Left("")
+            .Earlier(Target()),
+        Row("SourceStaysTemporaryHeldOpen").With(Before::TemporaryHeldOpen).Left(Temporary()),
+        Row("SourceStaysFolderWithTrailingBlank").Folder(Path("Download ")).Left(""),
+
+        // A trailing dot, unlike a blank, is dropped on the way to the disk.
+        Row("FolderWithTrailingDot")
+            .Folder(Path("Download."))
+            .Opened(Target(), Path("Download"))
+            .LaunchedOn(Path("Download.\\tools.zip")),
+
+        // The shell reports success, the temporary file is gone, and nothing
+        // is at the target: it was gone before the hand-over.
+        Row("TargetMissingTemporaryGone").With(Before::TemporaryGone).Left(""),
+
+        // Moved, but the archive utility does not start.
+        Row("LaunchFailsNotRegistered")
+            .With(Archiver::NotRegistered)
+            .Sees({{"105", Act::Ok}})
+            .Left(Target()),
+        Row("LaunchFailsExecutableMissing")
+            .With(Archiver::ExecutableMissing)
+            .Sees({{"105", Act::Ok}})
+            .Left(Target()),
+
+        // Folder and name together exceed the shell's 260-character list.
+        Row("TargetOverLong")
+            .Folder(kLongFolder)
+            .Url(Sz("http://host/pub/" + std::string(56, 'n') + ".zip"))
+            .Left(""),
+
+        // A URL value that gives no name: the temporary file's own name.
+        Row("UrlMissing").Url({}).Opened(kOwnName, Path("Download")),
+        Row("UrlExpandString")
+            .Url({REG_EXPAND_SZ, std::string("http://host/pub/tools.zip") + '\0'})
+            .Opened(kOwnName, Path("Download")),
+        Row("UrlTooLong")
+            .Url(Sz("http://host/" + std::string(244, 'u') + ".zip"))
+            .Opened(kOwnName, Path("Download")),
+        Row("UrlEmpty").Url(Sz("")).Opened(kOwnName, Path("Download")),
+        Row("UrlEndsWithSlash").Url(Sz("http://host/pub/")).Opened(kOwnName, Path("Download")),
+
+        // A LaunchDir of another type is read as its bytes.
+        Row("LaunchDirDwordSpellingAFolder")
+            .Folder(Dword(kDwordSpellingAFolder))
+            .Opened(std::string(kDwordFolder) + "\\tools.zip", kDwordFolder),
+        Row("LaunchDirDwordOne")
+            .Folder(Dword(1))
+            .Sees({{"110", Act::Yes}, {"picker", Act::Pick, kPicked}})
+            .Opened(kPicked + "\\tools.zip", kPicked)
+            .Saves(kPicked),
+
+        // A download folder that cannot be written or reached.
+        Row("FolderMissingOnReadOnlyPlace")
+            .Folder("Z:\\proc\\Download")
+            .Sees({{"110", Act::Yes}, {"picker", Act::Pick, kPicked}})
+            .Opened(kPicked + "\\tools.zip", kPicked)
+            .Saves(kPicked),
+        Row("FolderOnUnmappedDrive").Folder("Q:\\Download").Sees({{"110", Act::No}}).Left(""),
+
+        // The target exists already.
+        Row("TargetFileReplaced").With(Before::TargetFile).Earlier(""),
+        Row("TargetIsAFolder")
+            .With(Before::TargetFolder)
+            .Opened(Target() + "\\M1.TMP", Path("Download"))
+            .LaunchedOn(Target())),
+    [](const ::testing::TestParamInfo<FaultCase>& info) { return info.param.name; });
+
+}  // namespace
