@@ -1,0 +1,170 @@
+// Load on the program from the outside: many downloads handed over at the
+// same moment, each by its own process of the real DARIVOVA.EXE; and several
+// processes writing the one setting at once.
+#include "DownloadBench.h"
+#include "LaunchDirValues.h"
+#include "Process.h"
+#include "Registry.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+using dlbench::PatternBytes;
+using dlbench::ReadBytes;
+using dlbench::ReadLines;
+using dlbench::RemoveTree;
+
+constexpr char kRoot[] = "C:\\LoadTest";
+constexpr char kViewers[] = "Software\\Netscape\\Netscape Navigator\\Viewers";
+constexpr char kArchiverKey[] = "Ombrix\\Shell\\Open\\Command";
+constexpr char kStandinLog[] = "C:\\LoadTest\\ombrix.log";
+constexpr char kReport[] = "C:\\LoadTest\\report.txt";
+constexpr char kWriterSettings[] = "Software\\Quenlock\\launchdir_writer\\Settings";
+
+std::string Path(const std::string& relative) { return std::string(kRoot) + "\\" + relative; }
+
+// The names of the files in a folder, sorted.
+std::set<std::string> FolderNames(const std::string& folder) {
+    std::set<std::string> names;
+    WIN32_FIND_DATAA found = {};
+    const HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do {
+        const std::string name = found.cFileName;
+        if (name != "." && name != "..") names.insert(name);
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    return names;
+}
+
+class LoadTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Clean();
+        ASSERT_TRUE(CreateDirectoryA(kRoot, nullptr));
+        SetEnvironmentVariableA("OMBRIX_STANDIN_LOG", kStandinLog);
+    }
+    void TearDown() override { Clean(); }
+
+    static void Clean() {
+        testreg::DeleteTree(HKEY_CURRENT_USER, "Software\\Quenlock");
+        testreg::DeleteTree(HKEY_CURRENT_USER, "Software\\Netscape");
+        testreg::DeleteTree(HKEY_CLASSES_ROOT, "Ombrix");
+        RemoveTree(kRoot);
+    }
+};
+
+TEST_F(LoadTest, SixtyFourHandOversAtOnceAreAllKeptAndOpened) {
+    constexpr int kDownloads = 64;
+    constexpr std::size_t kSize = 20000;
+    const std::string folder = Path("Download");
+    // The download folder is missing at first: all of them race to create it.
+    ASSERT_TRUE(testreg::SetString(HKEY_CURRENT_USER, dlbench::kSettingsKey, "LaunchDir", folder));
+    ASSERT_TRUE(testreg::SetString(HKEY_CURRENT_USER, kViewers, "application/zip",
+                                   ProgramFolder() + "DARIVOVA.EXE"));
+    ASSERT_TRUE(CopyFileA((ProgramFolder() + "ombrix32.exe").c_str(), Path("ombrix32.exe").c_str(),
+                          FALSE));
+    ASSERT_TRUE(testreg::SetString(HKEY_CLASSES_ROOT, kArchiverKey, "", Path("ombrix32.exe") + " %1"));
+
+    CChildProcess browser;
+    ASSERT_TRUE(browser.Start(Quoted(ProgramFolder() + "navigator_standin.exe") +
+                              " --type application/zip --url http://host/pub/load{n}.zip" +
+                              " --size " + std::to_string(kSize) +
+                              " --count " + std::to_string(kDownloads) + " --temp " +
+                              Path("NavTemp") + " --report " + kReport + " --timeout 45000"));
+    DWORD exitCode = 99;
+    ASSERT_TRUE(browser.Wait(60000, &exitCode));
+    EXPECT_EQ(exitCode, 0u);
+
+    // Every viewer ended on its own, each with its temporary file already
+    // gone before the browser's clean-up.
+    int ended = 0;
+    for (const auto& line : ReadLines(kReport)) {
+        ASSERT_GE(line.size(), 3u);
+        if (line[0] == "started") continue;
+        ASSERT_EQ(line[0], "ended") << line[2];
+        ++ended;
+        EXPECT_EQ(line[2], "0");
+        EXPECT_EQ(line[3], "absent") << line[4];
+    }
+    EXPECT_EQ(ended, kDownloads);
+    EXPECT_TRUE(FolderNames(Path("NavTemp")).empty());
+
+    // Each download is kept under its own name with its bytes, and nothing
+    // else is in the folder.
+    std::set<std::string> expectedNames;
+    std::set<std::string> expectedArguments;
+    const std::string bytes = PatternBytes(kSize);
+    for (int n = 1; n <= kDownloads; ++n) {
+        const std::string name = "load" + std::to_string(n) + ".zip";
+        expectedNames.insert(name);
+        expectedArguments.insert(Quoted(folder + "\\" + name));
+        EXPECT_TRUE(ReadBytes(folder + "\\" + name) == bytes) << name;
+    }
+    EXPECT_EQ(FolderNames(folder), expectedNames);
+
+    // The archive utility was started once for each file, in the folder.
+    const auto launches = dlbench::WaitForLaunches(kStandinLog, kDownloads);
+    EXPECT_EQ(launches.size(), static_cast<std::size_t>(kDownloads));
+    std::multiset<std::string> arguments;
+    for (const auto& launch : launches) {
+        ASSERT_EQ(launch.size(), 2u);
+        EXPECT_EQ(launch[0], folder);
+        arguments.insert(launch[1]);
+    }
+    EXPECT_EQ(arguments, std::multiset<std::string>(expectedArguments.begin(), expectedArguments.end()));
+    EXPECT_EQ(dlbench::StoredLaunchDir(), folder);
+}
+
+TEST_F(LoadTest, WritersAtOnceLeaveOneWrittenValueNeverAMixture) {
+    constexpr int kWriters = 8;
+    constexpr int kRounds = 1000;
+    const HANDLE start = CreateEventA(nullptr, TRUE, FALSE, kLoadStartEvent);
+    ASSERT_NE(start, nullptr);
+
+    std::vector<std::unique_ptr<CChildProcess>> writers;
+    for (int writer = 0; writer < kWriters; ++writer) {
+        writers.push_back(std::make_unique<CChildProcess>());
+        EXPECT_TRUE(writers.back()->Start(
+            Quoted(ProgramFolder() + "launchdir_writer.exe") + " " + std::to_string(writer) + " " +
+            std::to_string(kWriters) + " " + std::to_string(kRounds) + " " +
+            Path("writer" + std::to_string(writer) + ".txt")));
+    }
+    // Let every writer reach the start line, then let them all go.
+    Sleep(500);
+    SetEvent(start);
+
+    int defaults = 0;
+    for (int writer = 0; writer < kWriters; ++writer) {
+        DWORD exitCode = 99;
+        EXPECT_TRUE(writers[writer]->Wait(40000, &exitCode)) << writer;
+        EXPECT_EQ(exitCode, 0u) << "writer " << writer << " read a mixture";
+        const auto report = ReadLines(Path("writer" + std::to_string(writer) + ".txt"));
+        ASSERT_EQ(report.size(), 1u) << writer;
+        ASSERT_EQ(report[0].size(), 3u);
+        EXPECT_EQ(report[0][0], std::to_string(kRounds));
+        EXPECT_EQ(report[0][2], "0") << "writer " << writer << " read a mixture";
+        defaults += std::stoi(report[0][1]);
+    }
+    CloseHandle(start);
+    // A read that meets a longer value written between its two queries gives
+    // the default; how often that happened, for the record.
+    RecordProperty("ReadsThatGaveTheDefault", defaults);
+
+    DWORD type = 0;
+    std::string stored;
+    ASSERT_TRUE(testreg::ReadValue(HKEY_CURRENT_USER, kWriterSettings, "LaunchDir", &type, &stored));
+    EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
+    ASSERT_FALSE(stored.empty());
+    EXPECT_EQ(stored.back(), '\0');
+    EXPECT_TRUE(IsWrittenValue(stored.substr(0, stored.size() - 1), kWriters))
+        << "stored " << stored.size() << " bytes";
+}
+
+}  // namespace
