@@ -6,43 +6,6 @@
 
 namespace dlbench {
 
-std::string ReadBytes(const std::string& path) {
-    FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) return "<missing>";
-    std::string bytes;
-    char chunk[4096];
-    size_t got = 0;
-    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) bytes.append(chunk, got);
-    std::fclose(file);
-    return bytes;
-}
-
-bool WriteBytes(const std::string& path, const std::string& bytes) {
-    FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr) return false;
-    const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    return std::fclose(file) == 0 && ok;
-}
-
-void RemoveTree(const std::string& path) {
-    WIN32_FIND_DATAA found = {};
-    const HANDLE search = FindFirstFileA((path + "\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string name = found.cFileName;
-            if (name == "." || name == "..") continue;
-            const std::string child = path + "\\" + name;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoveTree(child);
-            } else {
-                DeleteFileA(child.c_str());
-            }
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-    }
-    RemoveDirectoryA(path.c_str());
-}
-
 std::vector<std::vector<std::string>> ReadLines(const std::string& path) {
     std::vector<std::vector<std::string>> lines;
     const std::string text = ReadBytes(path);

@@ -1,7 +1,8 @@
 #pragma once
-// What the end-to-end download tests share: reading and writing files as
-// whole byte strings, clearing a folder tree, the line records that the
-// stand-ins keep, and the stored download folder.
+// What the end-to-end download tests share: the line records that the
+// stand-ins keep, the bytes of a download, and the stored download folder.
+#include "Files.h"
+
 #include <windows.h>
 
 #include <cstddef>
@@ -12,11 +13,9 @@ namespace dlbench {
 
 constexpr char kSettingsKey[] = "Software\\Quenlock\\DARIVOVA\\Settings";
 
-// The file's bytes, or "<missing>".
-std::string ReadBytes(const std::string& path);
-bool WriteBytes(const std::string& path, const std::string& bytes);
-// Removes a folder with everything in it; missing is fine.
-void RemoveTree(const std::string& path);
+using testfs::ReadBytes;
+using testfs::RemoveTree;
+using testfs::WriteBytes;
 
 // The lines of a stand-in's record (CR LF ended), each split at '|'; empty
 // when there is no record.

@@ -2,6 +2,7 @@
 // argument, its setup dialog and about box read and answered as a person
 // would, and what it leaves in the registry; then the whole loop with the
 // browser stand-in handing a download to the registered program.
+#include "Files.h"
 #include "Probe.h"
 #include "Process.h"
 #include "Registry.h"
@@ -17,6 +18,9 @@
 #include <vector>
 
 namespace {
+
+using testfs::ReadBytes;
+using testfs::RemoveTree;
 
 constexpr char kRoot[] = "C:\\SetupRoad";
 constexpr char kDefaultFolder[] = "C:\\Download";
@@ -47,36 +51,6 @@ std::string Ansi(const wchar_t* text) {
     char buffer[512] = {};
     WideCharToMultiByte(CP_ACP, 0, text, -1, buffer, sizeof buffer, nullptr, nullptr);
     return buffer;
-}
-
-std::string ReadBytes(const std::string& path) {
-    FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) return "<missing>";
-    std::string bytes;
-    char chunk[4096];
-    size_t got = 0;
-    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) bytes.append(chunk, got);
-    std::fclose(file);
-    return bytes;
-}
-
-void RemoveTree(const std::string& path) {
-    WIN32_FIND_DATAA found = {};
-    const HANDLE search = FindFirstFileA((path + "\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string name = found.cFileName;
-            if (name == "." || name == "..") continue;
-            const std::string child = path + "\\" + name;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoveTree(child);
-            } else {
-                DeleteFileA(child.c_str());
-            }
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-    }
-    RemoveDirectoryA(path.c_str());
 }
 
 // A value's raw bytes, or "<none>".

@@ -1,5 +1,6 @@
 // The real DARIVOVA.EXE from the outside: the version test, the settings keys
 // of a first start, and the choice between setup and download handling.
+#include "Files.h"
 #include "Process.h"
 #include "Registry.h"
 #include "Session.h"
@@ -9,6 +10,9 @@
 #include <string>
 
 namespace {
+
+using testfs::Exists;
+using testfs::WriteBytes;
 
 constexpr char kVersionMessage[] =
     "Windows 95 or NT 4.0 is required by this pre-release beta version of the Ombrix Netscape "
@@ -33,12 +37,7 @@ protected:
         testreg::DeleteTree(HKEY_CURRENT_USER, std::string(kAppDefaults) + "DARIVOVA.EXE");
         testreg::DeleteTree(HKEY_CURRENT_USER, std::string(kAppDefaults) + "OTHER.EXE");
         testreg::DeleteTree(HKEY_CLASSES_ROOT, "Ombrix");
-        for (const char* file : {"C:\\StartupTest\\x.zip", "C:\\StartupTest\\Keep\\x.zip",
-                                 "C:\\StartupTest\\OTHER.EXE"}) {
-            DeleteFileA(file);
-        }
-        RemoveDirectoryA("C:\\StartupTest\\Keep");
-        RemoveDirectoryA(kWork);
+        testfs::RemoveTree(kWork);
     }
 
     static void SetWindowsVersion(const std::string& exe, const std::string& version) {
@@ -46,15 +45,6 @@ protected:
     }
 
     static std::string Program() { return ProgramFolder() + "DARIVOVA.EXE"; }
-
-    static bool Exists(const char* path) { return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES; }
-
-    static void WriteFile(const char* path, const std::string& bytes) {
-        HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        DWORD written = 0;
-        ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-        CloseHandle(file);
-    }
 };
 
 struct VersionCase {
@@ -115,7 +105,7 @@ class Dispatch : public StartupTest, public ::testing::WithParamInterface<Dispat
 TEST_P(Dispatch, AnEmptyTailRunsSetupAnyOtherHandlesADownload) {
     testreg::SetString(HKEY_CURRENT_USER, std::string(kCompanyKey) + "\\DARIVOVA\\Settings",
                        "LaunchDir", "C:\\StartupTest\\Keep");
-    WriteFile("C:\\StartupTest\\x.zip", "archive");
+    ASSERT_TRUE(WriteBytes("C:\\StartupTest\\x.zip", "archive"));
 
     const SessionResult run = RunSession(Quoted(Program()) + GetParam().tail, kWork);
     ASSERT_TRUE(run.ended);
@@ -140,7 +130,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(StartupTest, ARenamedProgramUsesItsNameForKeyAndCaptionButNotForTheVersionMessage) {
     ASSERT_TRUE(CopyFileA(Program().c_str(), "C:\\StartupTest\\OTHER.EXE", FALSE));
-    WriteFile("C:\\StartupTest\\x.zip", "archive");
+    ASSERT_TRUE(WriteBytes("C:\\StartupTest\\x.zip", "archive"));
 
     const SessionResult download = RunSession("\"C:\\StartupTest\\OTHER.EXE\" x.zip", kWork);
     ASSERT_TRUE(download.ended);

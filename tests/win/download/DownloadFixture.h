@@ -5,6 +5,7 @@
 // and registered on request, and its record of starts.
 #include "app/HelperApp.h"
 
+#include "Files.h"
 #include "Registry.h"
 #include "Robot.h"
 
@@ -28,12 +29,10 @@ constexpr char kBytes[] = "PK\x03\x04 an archive's bytes";
 // Under kRoot: Path("Download") is C:\DlTest\Download.
 std::string Path(const std::string& relative);
 
-bool WriteBytes(const std::string& path, const std::string& bytes);
-// The file's bytes, or "<missing>".
-std::string ReadBytes(const std::string& path);
-bool Exists(const std::string& path);
-// Removes a folder with everything in it.
-void RemoveTree(const std::string& path);
+using testfs::Exists;
+using testfs::ReadBytes;
+using testfs::RemoveTree;
+using testfs::WriteBytes;
 
 // One start of the archive utility, as its stand-in recorded it.
 struct Launch {

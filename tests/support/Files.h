@@ -1,0 +1,14 @@
+#pragma once
+// Files for tests: whole byte strings in and out, and clearing a folder tree.
+#include <string>
+
+namespace testfs {
+
+// The file's bytes, or "<missing>".
+std::string ReadBytes(const std::string& path);
+bool WriteBytes(const std::string& path, const std::string& bytes);
+bool Exists(const std::string& path);
+// Removes a folder with everything in it; missing is fine.
+void RemoveTree(const std::string& path);
+
+}  // namespace testfs
