@@ -14,7 +14,7 @@ namespace {
 // Styles every template control gets from the resource compiler.
 constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
 
-struct ItemSpec {
+struct ExpectedItem {
     int id;
     const char* className;
     DWORD style;
@@ -22,7 +22,7 @@ struct ItemSpec {
     std::string text;
 };
 
-struct TemplateSpec {
+struct ExpectedTemplate {
     const char* name;
     UINT templateId;
     bool extended;
@@ -30,33 +30,33 @@ struct TemplateSpec {
     DWORD exStyle;
     short cx, cy;
     const char* caption;
-    std::vector<ItemSpec> items;
+    std::vector<ExpectedItem> items;
 };
 
-void PrintTo(const TemplateSpec& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const ExpectedTemplate& c, std::ostream* os) { *os << c.name; }
 
-class DialogTemplateTest : public ::testing::TestWithParam<TemplateSpec> {};
+class DialogTemplateTest : public ::testing::TestWithParam<ExpectedTemplate> {};
 
 TEST_P(DialogTemplateTest, MatchesItsLayout) {
-    const TemplateSpec& spec = GetParam();
+    const ExpectedTemplate& expected = GetParam();
     dlgres::Template t;
-    ASSERT_TRUE(dlgres::Read(GetModuleHandleA(nullptr), spec.templateId, t));
+    ASSERT_TRUE(dlgres::Read(GetModuleHandleA(nullptr), expected.templateId, t));
 
-    EXPECT_EQ(t.extended, spec.extended);
-    EXPECT_EQ(t.style, spec.style);
-    EXPECT_EQ(t.exStyle, spec.exStyle);
+    EXPECT_EQ(t.extended, expected.extended);
+    EXPECT_EQ(t.style, expected.style);
+    EXPECT_EQ(t.exStyle, expected.exStyle);
     EXPECT_EQ(t.x, 0);
     EXPECT_EQ(t.y, 0);
-    EXPECT_EQ(t.cx, spec.cx);
-    EXPECT_EQ(t.cy, spec.cy);
-    EXPECT_EQ(t.caption, spec.caption);
+    EXPECT_EQ(t.cx, expected.cx);
+    EXPECT_EQ(t.cy, expected.cy);
+    EXPECT_EQ(t.caption, expected.caption);
     EXPECT_EQ(t.pointSize, 8);
     EXPECT_EQ(t.face, "MS Sans Serif");
 
-    ASSERT_EQ(t.items.size(), spec.items.size());
-    for (std::size_t i = 0; i < spec.items.size(); ++i) {
+    ASSERT_EQ(t.items.size(), expected.items.size());
+    for (std::size_t i = 0; i < expected.items.size(); ++i) {
         const dlgres::Item& item = t.items[i];
-        const ItemSpec& want = spec.items[i];
+        const ExpectedItem& want = expected.items[i];
         SCOPED_TRACE("control #" + std::to_string(i + 1));
         EXPECT_EQ(static_cast<int>(static_cast<short>(item.id)), want.id);
         EXPECT_STRCASEEQ(item.className.c_str(), want.className);
@@ -76,7 +76,7 @@ constexpr DWORD kText = SS_LEFT | WS_GROUP;
 INSTANTIATE_TEST_SUITE_P(
     Program, DialogTemplateTest,
     ::testing::Values(
-        TemplateSpec{
+        ExpectedTemplate{
             "Setup", IDD_SETUP, true,
             WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT,
             WS_EX_APPWINDOW, 212, 201, "Ombrix Netscape Helper - Beta 1",
@@ -108,7 +108,7 @@ INSTANTIATE_TEST_SUITE_P(
                  "Register the Ombrix Netscape Helper with Netscape?"},
                 {-1, "Static", SS_ICON, 7, 7, 21, 20, "#128"},
             }},
-        TemplateSpec{
+        ExpectedTemplate{
             "About", IDD_ABOUTBOX, false,
             WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT, 0, 217, 55,
             "About DarivoVA",
@@ -118,6 +118,6 @@ INSTANTIATE_TEST_SUITE_P(
                  "Ombrix Navigator Helper Version 0.71"},
                 {IDOK, "Button", BS_DEFPUSHBUTTON | WS_GROUP | WS_TABSTOP, 178, 7, 32, 14, "OK"},
             }}),
-    [](const ::testing::TestParamInfo<TemplateSpec>& info) { return info.param.name; });
+    [](const ::testing::TestParamInfo<ExpectedTemplate>& info) { return info.param.name; });
 
 }  // namespace
