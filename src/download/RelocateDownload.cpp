@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr char kPickerTitle[] = "Move file to folder:";
-
 bool IsFolder(const std::string& path) {
     CFileStatus status;
     return GetFileStatus(path, status) && (status.m_attribute & kDirectoryAttribute) != 0;
@@ -21,7 +19,7 @@ bool IsFolder(const std::string& path) {
 // cancelled the picker.
 bool PickAnotherFolder(const CHelperApp& app, UINT question, std::string& folder) {
     if (ShowMessage(question, MB_YESNO) != IDYES) return false;
-    CFolderPicker picker(kPickerTitle, folder, nullptr);
+    CFolderPicker picker(kMoveToFolderTitle, folder, nullptr);
     if (picker.Browse() != IDOK) return false;
     folder = picker.m_strPath;
     app.WriteSettingString(kSettingsSection, kLaunchDirValue, folder);

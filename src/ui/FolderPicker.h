@@ -3,6 +3,9 @@
 
 #include <string>
 
+// The title both folder choices of the program show above the tree.
+inline constexpr char kMoveToFolderTitle[] = "Move file to folder:";
+
 // One folder choice with the shell's folder chooser, restricted to file-system
 // folders. Lives on the caller's stack for one browse.
 class CFolderPicker {

@@ -10,12 +10,6 @@
 
 #include <vector>
 
-namespace {
-
-constexpr char kPickerTitle[] = "Move file to folder:";
-
-}  // namespace
-
 const CMessageEntry<CSetupDlg> CSetupDlg::s_messages[] = {
     {WM_SYSCOMMAND, 0, 0, &CSetupDlg::OnSysCommand},
     {WM_DESTROY, 0, 0, &CSetupDlg::OnDestroy},
@@ -67,7 +61,7 @@ BOOL CSetupDlg::OnInitDialog() {
 
 void CSetupDlg::OnBrowse() {
     if (!UpdateData(true)) return;
-    CFolderPicker picker(kPickerTitle, m_strFolder, this);
+    CFolderPicker picker(kMoveToFolderTitle, m_strFolder, this);
     if (picker.Browse() != IDOK) return;
     m_strFolder = picker.m_strPath;
     UpdateData(false);
