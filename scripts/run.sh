@@ -29,6 +29,7 @@ cleanup() {
   if [ -n "$xvfb_pid" ]; then
     wineserver -k >/dev/null 2>&1 || true
     kill "$xvfb_pid" 2>/dev/null || true
+    wait "$xvfb_pid" 2>/dev/null || true
   fi
 }
 trap cleanup EXIT INT TERM
