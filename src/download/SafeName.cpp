@@ -1,5 +1,7 @@
 #include "download/SafeName.h"
 
+#include "platform/AsciiCase.h"
+
 #include <cstring>
 
 namespace {
@@ -19,23 +21,13 @@ bool NamesNothing(const std::string& name) {
     return name.find_first_not_of(". ") == std::string::npos;
 }
 
-char Upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
-
-bool EqualsIgnoringCase(const std::string& text, const char* upper) {
-    if (text.size() != std::strlen(upper)) return false;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (Upper(text[i]) != upper[i]) return false;
-    }
-    return true;
-}
-
 }  // namespace
 
 bool IsReservedDeviceName(const std::string& name) {
     std::string base = name.substr(0, name.find('.'));
     base.erase(base.find_last_not_of(' ') + 1);
     for (const char* device : kDeviceNames) {
-        if (EqualsIgnoringCase(base, device)) return true;
+        if (EqualsIgnoringAsciiCase(base, device)) return true;
     }
     return false;
 }

@@ -1,22 +1,8 @@
 #include "registration/TypeSlot.h"
 
+#include "platform/AsciiCase.h"
+
 #include <string_view>
-
-namespace {
-
-char AsciiLower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::string_view::size_type i = 0; i < a.size(); ++i) {
-        if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
-    }
-    return true;
-}
-
-}  // namespace
 
 int FindTypeSlot(char (&slotName)[16], HKEY viewers, const char* mimeType) {
     for (int index = 0;; ++index) {

@@ -1,7 +1,7 @@
 #include "ui/SetupDlg.h"
 
 #include "app/Messages.h"
-#include "platform/HelpFile.h"
+#include "platform/AppName.h"
 #include "platform/Module.h"
 #include "platform/StringTable.h"
 #include "ui/AboutDlg.h"

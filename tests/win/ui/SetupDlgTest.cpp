@@ -2,7 +2,7 @@
 // the robot as a person would.
 #include "ui/SetupDlg.h"
 
-#include "platform/HelpFile.h"
+#include "platform/AppName.h"
 #include "ui/resource.h"
 
 #include "Robot.h"
