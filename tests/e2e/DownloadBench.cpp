@@ -1,5 +1,6 @@
 #include "DownloadBench.h"
 
+#include "Known.h"
 #include "Registry.h"
 
 #include <cstdio>

@@ -11,8 +11,6 @@
 
 namespace dlbench {
 
-constexpr char kSettingsKey[] = "Software\\Quenlock\\DARIVOVA\\Settings";
-
 using testfs::ReadBytes;
 using testfs::RemoveTree;
 using testfs::WriteBytes;

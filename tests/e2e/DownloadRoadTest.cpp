@@ -3,6 +3,7 @@
 // folder and starts the archive-utility stand-in on them; the test reads and
 // answers the program's windows as a person would.
 #include "DownloadBench.h"
+#include "Known.h"
 #include "Probe.h"
 #include "Process.h"
 #include "Registry.h"
@@ -17,16 +18,10 @@ namespace {
 
 constexpr char kRoot[] = "C:\\RoadTest";
 constexpr char kDefaultFolder[] = "C:\\Download";
-constexpr const char* kSettings = dlbench::kSettingsKey;
 constexpr char kNetscape[] = "Software\\Netscape";
-constexpr char kViewers[] = "Software\\Netscape\\Netscape Navigator\\Viewers";
-constexpr char kArchiverKey[] = "Ombrix\\Shell\\Open\\Command";
 constexpr char kStandinLog[] = "C:\\RoadTest\\ombrix.log";
 constexpr char kReport[] = "C:\\RoadTest\\report.txt";
 
-constexpr char kText105[] = "Unable to launch Ombrix. Please check that it is installed properly.";
-constexpr char kText110[] =
-    "Can't create the folder you requested. Would you like to pick a new one?";
 
 std::string Path(const std::string& relative) { return std::string(kRoot) + "\\" + relative; }
 
@@ -141,7 +136,7 @@ TEST_F(DownloadRoadTest, OneDownloadIsKeptAndOpened) {
 
 TEST_F(DownloadRoadTest, Declining110DeletesTheTemporaryFile) {
     InstallArchiver();
-    ASSERT_TRUE(testreg::SetString(HKEY_CURRENT_USER, kSettings, "LaunchDir", Path("No\\Download")));
+    ASSERT_TRUE(testreg::SetString(HKEY_CURRENT_USER, kSettingsKey, "LaunchDir", Path("No\\Download")));
     StartBrowser("--url http://host/pub/tools.zip --from " + m_source);
     const DWORD viewer = ViewerProcess();
     ASSERT_NE(viewer, 0u);
@@ -162,7 +157,7 @@ TEST_F(DownloadRoadTest, Declining110DeletesTheTemporaryFile) {
 TEST_F(DownloadRoadTest, FolderPickedAfter110IsUsedAndSaved) {
     InstallArchiver();
     ASSERT_TRUE(CreateDirectoryA(Path("Picked").c_str(), nullptr));
-    ASSERT_TRUE(testreg::SetString(HKEY_CURRENT_USER, kSettings, "LaunchDir", Path("No\\Download")));
+    ASSERT_TRUE(testreg::SetString(HKEY_CURRENT_USER, kSettingsKey, "LaunchDir", Path("No\\Download")));
     StartBrowser("--url http://host/pub/tools.zip --from " + m_source);
     const DWORD viewer = ViewerProcess();
     ASSERT_NE(viewer, 0u);

@@ -5,6 +5,7 @@
 // download folder, left at the temporary path, or gone. docs/download-fates.md
 // tells the same cases as a table.
 #include "DownloadBench.h"
+#include "Known.h"
 #include "Probe.h"
 #include "Process.h"
 #include "Registry.h"
@@ -24,8 +25,6 @@ using dlbench::RemoveTree;
 using dlbench::WriteBytes;
 
 constexpr char kRoot[] = "C:\\FaultTest";
-constexpr char kUrlTable[] = "Software\\Netscape\\Netscape Navigator\\Temporary File URL Resolution";
-constexpr char kArchiverKey[] = "Ombrix\\Shell\\Open\\Command";
 constexpr char kStandinLog[] = "C:\\FaultTest\\ombrix.log";
 // A LaunchDir of type REG_DWORD is read as its bytes: 0x785C3A43 spells C:\x.
 constexpr char kDwordFolder[] = "C:\\x";
@@ -35,10 +34,6 @@ constexpr char kReadOnlyFolder[] = "Z:\\proc\\sys";
 // A drive letter that no prefix maps.
 constexpr char kUnmappedDrive[] = "Q:\\";
 
-constexpr char kText105[] = "Unable to launch Ombrix. Please check that it is installed properly.";
-constexpr char kText110[] =
-    "Can't create the folder you requested. Would you like to pick a new one?";
-constexpr char kText111[] = "Source and target paths are the same. Pick another one?";
 
 constexpr char kDownloaded[] = "PK\x03\x04 the archive just downloaded";
 constexpr char kEarlier[] = "PK\x03\x04 an earlier download of the same name";
@@ -238,7 +233,7 @@ protected:
     }
 
     void Arrange(const FaultCase& c) {
-        ASSERT_TRUE(SetValue(dlbench::kSettingsKey, "LaunchDir", c.launchDir));
+        ASSERT_TRUE(SetValue(kSettingsKey, "LaunchDir", c.launchDir));
         // The table holds another download too, so it exists in every row.
         ASSERT_TRUE(testreg::SetString(HKEY_CURRENT_USER, kUrlTable, Path("Temp\\M0.TMP"),
                                        "http://host/pub/other.zip"));
@@ -274,7 +269,7 @@ protected:
 
     static Value StoredLaunchDir() {
         Value value;
-        if (!testreg::ReadValue(HKEY_CURRENT_USER, dlbench::kSettingsKey, "LaunchDir", &value.type,
+        if (!testreg::ReadValue(HKEY_CURRENT_USER, kSettingsKey, "LaunchDir", &value.type,
                                 &value.bytes)) {
             return {};
         }

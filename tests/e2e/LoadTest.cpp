@@ -2,6 +2,7 @@
 // same moment, each by its own process of the real DARIVOVA.EXE; and several
 // processes writing the one setting at once.
 #include "DownloadBench.h"
+#include "Known.h"
 #include "LaunchDirValues.h"
 #include "Process.h"
 #include "Registry.h"
@@ -21,8 +22,6 @@ using dlbench::ReadLines;
 using dlbench::RemoveTree;
 
 constexpr char kRoot[] = "C:\\LoadTest";
-constexpr char kViewers[] = "Software\\Netscape\\Netscape Navigator\\Viewers";
-constexpr char kArchiverKey[] = "Ombrix\\Shell\\Open\\Command";
 constexpr char kStandinLog[] = "C:\\LoadTest\\ombrix.log";
 constexpr char kReport[] = "C:\\LoadTest\\report.txt";
 constexpr char kWriterSettings[] = "Software\\Quenlock\\launchdir_writer\\Settings";
@@ -65,7 +64,7 @@ TEST_F(LoadTest, SixtyFourHandOversAtOnceAreAllKeptAndOpened) {
     constexpr std::size_t kSize = 20000;
     const std::string folder = Path("Download");
     // The download folder is missing at first: all of them race to create it.
-    ASSERT_TRUE(testreg::SetString(HKEY_CURRENT_USER, dlbench::kSettingsKey, "LaunchDir", folder));
+    ASSERT_TRUE(testreg::SetString(HKEY_CURRENT_USER, kSettingsKey, "LaunchDir", folder));
     ASSERT_TRUE(testreg::SetString(HKEY_CURRENT_USER, kViewers, "application/zip",
                                    ProgramFolder() + "DARIVOVA.EXE"));
     ASSERT_TRUE(CopyFileA((ProgramFolder() + "ombrix32.exe").c_str(), Path("ombrix32.exe").c_str(),

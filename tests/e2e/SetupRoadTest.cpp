@@ -3,6 +3,7 @@
 // would, and what it leaves in the registry; then the whole loop with the
 // browser stand-in handing a download to the registered program.
 #include "Files.h"
+#include "Known.h"
 #include "Probe.h"
 #include "Process.h"
 #include "Registry.h"
@@ -24,17 +25,13 @@ using testfs::RemoveTree;
 
 constexpr char kRoot[] = "C:\\SetupRoad";
 constexpr char kDefaultFolder[] = "C:\\Download";
-constexpr char kSetupCaption[] = "Ombrix Netscape Helper - Beta 1";
 constexpr char kAboutCaption[] = "About DarivoVA";
 constexpr char kChooserCaption[] = "Browse for Folder";
 constexpr char kBoxCaption[] = "DARIVOVA";
 constexpr char kCompany[] = "Software\\Quenlock";
-constexpr char kSettings[] = "Software\\Quenlock\\DARIVOVA\\Settings";
 constexpr char kNetscape[] = "Software\\Netscape";
 constexpr char kNavigator[] = "Software\\Netscape\\Netscape Navigator";
-constexpr char kViewers[] = "Software\\Netscape\\Netscape Navigator\\Viewers";
 constexpr char kSuffixes[] = "Software\\Netscape\\Netscape Navigator\\Suffixes";
-constexpr char kArchiverKey[] = "Ombrix\\Shell\\Open\\Command";
 constexpr DWORD kWaitMs = 10000;
 
 constexpr char kText106[] =
@@ -236,7 +233,7 @@ TEST_P(SetupLeaveTest, WritesAndShowsNothing) {
 
     // Any box would keep the program from ending.
     EXPECT_TRUE(Ended());
-    EXPECT_EQ(Value(kSettings, "LaunchDir"), "<none>");
+    EXPECT_EQ(Value(kSettingsKey, "LaunchDir"), "<none>");
     EXPECT_EQ(testreg::Snapshot(HKEY_CURRENT_USER, kNetscape), netscape);
 }
 
@@ -256,7 +253,7 @@ TEST_F(SetupRoadTest, YesWithoutNavigatorSavesTheFolderAndReports107) {
     EXPECT_EQ(box.icon, "exclamation");
     EXPECT_EQ(box.Buttons(), std::vector<int>{IDOK});
     EXPECT_TRUE(Ended());
-    EXPECT_EQ(Value(kSettings, "LaunchDir"), Sz(kDefaultFolder));
+    EXPECT_EQ(Value(kSettingsKey, "LaunchDir"), Sz(kDefaultFolder));
     EXPECT_FALSE(testreg::KeyExists(HKEY_CURRENT_USER, kNetscape));
 }
 
@@ -289,7 +286,7 @@ TEST_P(SetupRegisterTest, YesRegistersAndReports106) {
     EXPECT_EQ(box.icon, "information");
     EXPECT_EQ(box.Buttons(), std::vector<int>{IDOK});
     EXPECT_TRUE(Ended());
-    EXPECT_EQ(Value(kSettings, "LaunchDir"), Sz(kDefaultFolder));
+    EXPECT_EQ(Value(kSettingsKey, "LaunchDir"), Sz(kDefaultFolder));
 
     for (const char* type :
          {"application/x-zip-compressed", "application/x-gzip", "application/x-compress",
@@ -348,7 +345,7 @@ TEST_P(SetupBrowseTest, YesSavesWhatTheEditShows) {
     probe::Press(setup.hwnd, IDOK);
     EXPECT_EQ(Message().Text(), kText107);
     EXPECT_TRUE(Ended());
-    EXPECT_EQ(Value(kSettings, "LaunchDir"), Sz(picked));
+    EXPECT_EQ(Value(kSettingsKey, "LaunchDir"), Sz(picked));
 }
 
 INSTANTIATE_TEST_SUITE_P(Choices, SetupBrowseTest,

@@ -1,6 +1,7 @@
 // The real DARIVOVA.EXE from the outside: the version test, the settings keys
 // of a first start, and the choice between setup and download handling.
 #include "Files.h"
+#include "Known.h"
 #include "Process.h"
 #include "Registry.h"
 #include "Session.h"
@@ -17,9 +18,6 @@ using testfs::WriteBytes;
 constexpr char kVersionMessage[] =
     "Windows 95 or NT 4.0 is required by this pre-release beta version of the Ombrix Netscape "
     "Helper.";
-constexpr char kLaunchFailed[] =
-    "Unable to launch Ombrix. Please check that it is installed properly.";
-constexpr char kSetupCaption[] = "Ombrix Netscape Helper - Beta 1";
 constexpr char kCompanyKey[] = "Software\\Quenlock";
 constexpr char kAppDefaults[] = "Software\\Wine\\AppDefaults\\";
 constexpr char kWork[] = "C:\\StartupTest";
@@ -136,7 +134,7 @@ TEST_F(StartupTest, ARenamedProgramUsesItsNameForKeyAndCaptionButNotForTheVersio
     ASSERT_TRUE(download.ended);
     ASSERT_EQ(download.windows.size(), 1u);  // no archive utility is registered
     EXPECT_EQ(download.windows[0].caption, "OTHER");
-    EXPECT_EQ(download.windows[0].Text(), kLaunchFailed);
+    EXPECT_EQ(download.windows[0].Text(), kText105);
     EXPECT_TRUE(testreg::KeyExists(HKEY_CURRENT_USER, std::string(kCompanyKey) + "\\OTHER\\Settings"));
     EXPECT_FALSE(testreg::KeyExists(HKEY_CURRENT_USER, std::string(kCompanyKey) + "\\DARIVOVA"));
 

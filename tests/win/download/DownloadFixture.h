@@ -6,6 +6,7 @@
 #include "app/HelperApp.h"
 
 #include "Files.h"
+#include "Known.h"
 #include "Registry.h"
 #include "Robot.h"
 
@@ -17,13 +18,7 @@
 namespace dltest {
 
 constexpr char kRoot[] = "C:\\DlTest";
-constexpr char kUrlTable[] = "Software\\Netscape\\Netscape Navigator\\Temporary File URL Resolution";
-constexpr char kArchiverKey[] = "Ombrix\\Shell\\Open\\Command";
 
-constexpr char kText105[] = "Unable to launch Ombrix. Please check that it is installed properly.";
-constexpr char kText110[] =
-    "Can't create the folder you requested. Would you like to pick a new one?";
-constexpr char kText111[] = "Source and target paths are the same. Pick another one?";
 constexpr char kBytes[] = "PK\x03\x04 an archive's bytes";
 
 // Under kRoot: Path("Download") is C:\DlTest\Download.
