@@ -6,15 +6,16 @@
 # missing first. Takes a minute or two after the build.
 #   bench/run.sh [--runs N] [--build-dir DIR] [--build-dir-32 DIR] [--no-32]
 # --runs: rounds of each measurement (default 15). --build-dir: the 64-bit
-# build to measure (default build/mingw64); it is configured with the mingw64
-# preset and built as far as needed. The 32-bit build (default build/mingw32,
-# preset mingw32) is measured too, under the same Wine, unless --no-32.
+# test bench to measure in (default build/mingw64-tests, preset
+# mingw64-tests), which holds a copy of the shipped DARIVOVA.EXE of the
+# mingw64 preset; both are built as far as needed. The 32-bit ones (default
+# build/mingw32-tests) are measured too, under the same Wine, unless --no-32.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 runs=15
-dir64=build/mingw64
-dir32=build/mingw32
+dir64=build/mingw64-tests
+dir32=build/mingw32-tests
 with32=1
 while [ $# -gt 0 ]; do
   case "$1" in
@@ -26,8 +27,11 @@ while [ $# -gt 0 ]; do
   esac
 done
 
+# build PRESET DIR: the program as shipped, then the bench programs beside a copy of it.
 build() {
-  cmake --preset "$1" -B "$2" >/dev/null
+  cmake --preset "$1" >/dev/null
+  cmake --build --preset "$1" -j2 >/dev/null
+  cmake --preset "$1-tests" -B "$2" >/dev/null
   cmake --build "$2" -j2 --target darivova_bench >/dev/null
 }
 

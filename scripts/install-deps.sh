@@ -9,6 +9,7 @@ packages=(
   g++-mingw-w64-x86-64 g++-mingw-w64-i686       # the Windows builds
   wine wine64 wine32:i386 fonts-wine            # running them (64- and 32-bit)
   xvfb imagemagick                              # a display, and screenshots of it
+  python3                                       # the import audit, the release package
 )
 
 sudo=""

@@ -17,8 +17,11 @@ cd "$(dirname "$0")/.."
 root=$(pwd)
 
 scripts/install-deps.sh
+# The program as shipped, and the stand-ins from the test bench.
 cmake --preset mingw64 >/dev/null
-cmake --build --preset mingw64 -j2 --target DARIVOVA darivova_standins >/dev/null
+cmake --build --preset mingw64 -j2 >/dev/null
+cmake --preset mingw64-tests >/dev/null
+cmake --build --preset mingw64-tests -j2 --target darivova_standins >/dev/null
 
 export WINEPREFIX="$root/.wine-run"
 export WINEDEBUG=-all
@@ -59,7 +62,7 @@ if [ ! -d "$WINEPREFIX/drive_c" ]; then
 fi
 mkdir -p "$WINEPREFIX/drive_c/Program Files/Ombrix Netscape Helper" "$WINEPREFIX/drive_c/Program Files/Ombrix"
 cp build/mingw64/bin/DARIVOVA.EXE "$WINEPREFIX/drive_c/Program Files/Ombrix Netscape Helper/"
-cp build/mingw64/bin/ombrix32.exe build/mingw64/bin/navigator_standin.exe "$WINEPREFIX/drive_c/Program Files/Ombrix/"
+cp build/mingw64-tests/bin/ombrix32.exe build/mingw64-tests/bin/navigator_standin.exe "$WINEPREFIX/drive_c/Program Files/Ombrix/"
 
 if [ $# -eq 0 ]; then
   command=(wine "$helper_dir\\DARIVOVA.EXE")

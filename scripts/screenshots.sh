@@ -2,7 +2,7 @@
 # Takes the pictures of the real program for the README: the setup dialog
 # (docs/setup-dialog.png) and the about box (docs/about-box.png), each cut to
 # its window from a shot of the whole (virtual) screen.
-#   scripts/screenshots.sh            builds in build/mingw64 as needed
+#   scripts/screenshots.sh            builds build/mingw64 and build/mingw64-tests as needed
 #   BUILD_DIR=build/x scripts/screenshots.sh
 # Needs ImageMagick (import, convert) besides the build tools, wine and Xvfb.
 set -euo pipefail
@@ -29,10 +29,11 @@ if [ "${1:-}" = "--inside" ]; then
   exit
 fi
 
-build=${BUILD_DIR:-build/mingw64}
+build=${BUILD_DIR:-build/mingw64-tests}
 case $build in /*) ;; *) build=$root/$build ;; esac
+(cd "$root" && cmake --preset mingw64 >/dev/null && cmake --build --preset mingw64 >/dev/null)
 if [ ! -f "$build/CMakeCache.txt" ]; then
-  (cd "$root" && cmake --preset mingw64 -B "$build")
+  (cd "$root" && cmake --preset mingw64-tests -B "$build")
 fi
 cmake --build "$build" --target DARIVOVA screenshot_driver
 mkdir -p "$root/docs"
