@@ -1,5 +1,7 @@
 #include "platform/Dialog.h"
 
+#include "platform/Resource.h"
+
 #include <cstring>
 
 namespace {
@@ -14,19 +16,15 @@ struct TemplatePlacement {
 // Reads the style and position of a dialog template, standard or extended
 // form (the extended form starts with version 1 and the signature 0xFFFF).
 bool ReadTemplatePlacement(HINSTANCE module, UINT templateId, TemplatePlacement& placement) {
-    HRSRC resource = FindResourceA(module, MAKEINTRESOURCEA(templateId), RT_DIALOG);
-    if (resource == nullptr) return false;
-    HGLOBAL loaded = LoadResource(module, resource);
-    const auto* bytes = static_cast<const unsigned char*>(loaded ? LockResource(loaded) : nullptr);
-    const DWORD size = SizeofResource(module, resource);
-    if (bytes == nullptr || size < 22) return false;
+    const std::string_view bytes = FindResourceBytes(module, MAKEINTRESOURCEA(templateId), RT_DIALOG);
+    if (bytes.size() < 22) return false;
 
     WORD signature = 0;
-    std::memcpy(&signature, bytes + 2, sizeof signature);
+    std::memcpy(&signature, bytes.data() + 2, sizeof signature);
     const bool extended = signature == 0xFFFF;
-    std::memcpy(&placement.style, bytes + (extended ? 12 : 0), sizeof placement.style);
-    std::memcpy(&placement.x, bytes + (extended ? 18 : 10), sizeof placement.x);
-    std::memcpy(&placement.y, bytes + (extended ? 20 : 12), sizeof placement.y);
+    std::memcpy(&placement.style, bytes.data() + (extended ? 12 : 0), sizeof placement.style);
+    std::memcpy(&placement.x, bytes.data() + (extended ? 18 : 10), sizeof placement.x);
+    std::memcpy(&placement.y, bytes.data() + (extended ? 20 : 12), sizeof placement.y);
     return true;
 }
 

@@ -1,15 +1,22 @@
 #include "platform/StringTable.h"
 
-std::string LoadResourceString(HINSTANCE module, UINT id) {
-    // With a zero buffer size the platform hands out the resource text itself,
-    // so no text is ever cut at a buffer's length.
-    const wchar_t* text = nullptr;
-    const int length = LoadStringW(module, id, reinterpret_cast<LPWSTR>(&text), 0);
-    if (length <= 0 || text == nullptr) return {};
+#include "platform/Resource.h"
+#include "platform/StringBlock.h"
 
-    const int bytes = WideCharToMultiByte(CP_ACP, 0, text, length, nullptr, 0, nullptr, nullptr);
-    if (bytes <= 0) return {};
-    std::string result(static_cast<std::string::size_type>(bytes), '\0');
-    WideCharToMultiByte(CP_ACP, 0, text, length, result.data(), bytes, nullptr, nullptr);
+std::string LoadResourceString(HINSTANCE module, UINT id) {
+    // Read from the string block itself, which every system supports (the
+    // zero-length mode of LoadStringW is NT's alone, and LoadStringA would cut
+    // the text at its buffer's length).
+    const std::string_view block = FindResourceBytes(module, MAKEINTRESOURCEA(id / 16 + 1), RT_STRING);
+    const auto* bytes = reinterpret_cast<const unsigned char*>(block.data());
+    CStringSpan span;
+    if (!FindStringInBlock(bytes, block.size(), id % 16, span) || span.length == 0) return {};
+
+    const auto* text = reinterpret_cast<const wchar_t*>(bytes) + span.offset;
+    const int length = static_cast<int>(span.length);
+    const int size = WideCharToMultiByte(CP_ACP, 0, text, length, nullptr, 0, nullptr, nullptr);
+    if (size <= 0) return {};
+    std::string result(static_cast<std::string::size_type>(size), '\0');
+    WideCharToMultiByte(CP_ACP, 0, text, length, result.data(), size, nullptr, nullptr);
     return result;
 }

@@ -1,5 +1,6 @@
 #include "ui/FolderPicker.h"
 
+#include "platform/ComApartment.h"
 #include "platform/FileStatus.h"
 #include "platform/ItemIdList.h"
 
@@ -34,6 +35,7 @@ CFolderPicker::CFolderPicker(const std::string& title, const std::string& initia
 }
 
 int CFolderPicker::Browse() {
+    const CComApartment apartment;
     char displayName[MAX_PATH] = {};
     BROWSEINFOA info = {};
     info.hwndOwner = m_pOwner != nullptr ? m_pOwner->m_hWnd : nullptr;
