@@ -3,9 +3,10 @@
 # missing, builds, and runs
 #   1. the host unit tests of the text logic (native g++, ASan and UBSan),
 #   2. a fuzz smoke of each fuzz target (clang, libFuzzer),
-#   3. the check that DARIVOVA.EXE imports only system DLLs,
-#   4. the Windows-side and end-to-end tests of the 64-bit build under Wine,
-#   5. the same for the 32-bit build under 32-bit Wine.
+#   3. for the 64-bit, then the 32-bit build: DARIVOVA.EXE as shipped, the
+#      audit of its imports against the systems it claims (tools/imports),
+#      and the Windows-side and end-to-end tests of it under Wine,
+#   4. the release package (scripts/package.sh) and its contents.
 # Ends with one line "Summary: N passed, N failed"; exits non-zero on any failure.
 set -uo pipefail
 cd "$(dirname "$0")/.."
@@ -67,22 +68,33 @@ else
   failed=$((failed + 1))
 fi
 
-if build mingw64; then
-  echo "== imports of DARIVOVA.EXE"
-  imports=$(x86_64-w64-mingw32-objdump -p build/mingw64/bin/DARIVOVA.EXE | sed -n 's/^\s*DLL Name: //p')
-  echo "$imports"
-  if grep -viqE '^(kernel32|advapi32|user32|shell32|gdi32|ole32|comctl32|msvcrt)\.dll$' <<<"$imports"; then
-    echo "DARIVOVA.EXE imports a DLL that is not part of the system"
-    failed=$((failed + 1))
-  else
-    passed=$((passed + 1))
-  fi
-  wine_suite mingw64
-fi
+# check NAME COMMAND...: one more check passed or failed.
+check() {
+  local name=$1
+  shift
+  echo "== $name"
+  if "$@"; then passed=$((passed + 1)); else echo "FAILED: $name"; failed=$((failed + 1)); fi
+}
 
-if build mingw32; then
-  wine_suite mingw32
-fi
+# windows PRESET ARCH: DARIVOVA.EXE as shipped, the audit of its imports,
+# then the Windows-side and end-to-end tests of that executable.
+windows() {
+  build "$1" || return
+  check "imports of DARIVOVA.EXE ($2)" \
+    python3 tools/imports/check.py --arch "$2" "build/$1/bin/DARIVOVA.EXE"
+  build "$1-tests" && wine_suite "$1-tests"
+}
+
+windows mingw64 x64
+windows mingw32 x86
+
+# The release zip: both executables and a readme with CRLF line ends.
+package_ok() {
+  local zip
+  zip=$(scripts/package.sh | tail -n 1) || return
+  python3 tools/check_package.py "$zip"
+}
+check "release package" package_ok
 
 echo "Summary: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]
