@@ -28,7 +28,7 @@ std::string DownloadName(const std::string& temporaryFile, const std::string& de
     if (result != ERROR_SUCCESS || type != REG_SZ || url[0] == '\0') return defaultName;
 
     std::string name = defaultName;
-    LastUrlComponent(std::string_view(url, MAX_PATH), size, name);
+    LastUrlComponent(std::string_view(url, MAX_PATH), size, name, IsAnsiLeadByte);
     return name;
 }
 
@@ -51,7 +51,8 @@ void CHelperApp::HandleDownload(std::string folder) {
         namePart != std::string::npos ? source.substr(namePart) : std::string();
 
     // The URL is not trusted to give a name the file system takes as a file.
-    const std::string name = SafeFileName(DownloadName(source, defaultName), defaultName);
+    const std::string name =
+        SafeFileName(DownloadName(source, defaultName), defaultName, IsAnsiLeadByte);
     if (name.empty()) return;
 
     if (RelocateDownload(source, name, folder) != 0) return;

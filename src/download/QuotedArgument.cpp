@@ -1,13 +1,23 @@
 #include "download/QuotedArgument.h"
 
-std::string UnquotedArgument(const std::string& tail, IsLeadByteFn isLeadByte) {
-    if (tail.size() < 2 || tail.front() != '"') return tail;
+namespace {
 
-    std::string::size_type i = 1;
-    while (i < tail.size() && tail[i] != '"') {
-        i += (isLeadByte(static_cast<unsigned char>(tail[i])) && i + 1 < tail.size()) ? 2 : 1;
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+}  // namespace
+
+std::string UnquotedArgument(const std::string& tail, IsLeadByteFn isLeadByte) {
+    const bool quoted = !tail.empty() && tail.front() == '"';
+    const std::string::size_type begin = quoted ? 1 : 0;
+    std::string::size_type end = begin;  // after the last character that is no blank
+    std::string::size_type i = begin;
+    while (i < tail.size()) {
+        if (quoted && tail[i] == '"') return tail.substr(begin, i - begin);
+        const std::string::size_type step =
+            (isLeadByte(static_cast<unsigned char>(tail[i])) && i + 1 < tail.size()) ? 2 : 1;
+        // A lead byte is never a blank: a trail byte that looks like one stays.
+        if (!IsBlank(tail[i])) end = i + step;
+        i += step;
     }
-    // Only a closing quote that ends the tail makes one quoted text.
-    if (i != tail.size() - 1) return tail;
-    return tail.substr(1, tail.size() - 2);
+    return tail.substr(begin, end - begin);
 }

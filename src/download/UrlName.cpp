@@ -8,21 +8,22 @@ bool IsSeparator(char c) { return c == '/' || c == '\\'; }
 
 }  // namespace
 
-bool LastUrlComponent(std::string_view buffer, std::size_t reportedSize, std::string& name) {
+bool LastUrlComponent(std::string_view buffer, std::size_t reportedSize, std::string& name,
+                      IsLeadByteFn isLeadByte) {
     const std::string_view text = buffer.substr(0, buffer.find('\0'));
-    if (text.empty() || reportedSize < 2) return false;
+    // Extra terminators, or whatever else the size counts after the text,
+    // must not move the name.
+    const std::size_t size = std::min(reportedSize, text.size() + 1);
+    if (text.empty() || size < 2) return false;
 
-    // The scan never leaves the buffer, whatever size the registry reported.
+    // Forward, since only the start of the text tells lead bytes from trail bytes.
     std::size_t start = 0;
-    for (std::size_t i = std::min(reportedSize - 2, buffer.size() - 1) + 1; i-- > 0;) {
-        if (IsSeparator(buffer[i])) {
-            start = i + 1;
-            break;
-        }
+    for (std::size_t i = 0; i <= size - 2;) {
+        if (IsSeparator(text[i])) start = i + 1;
+        i += (isLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size()) ? 2 : 1;
     }
-    if (reportedSize - 1 <= start) return false;
+    if (size - 1 <= start) return false;
 
-    const std::size_t count = std::min(reportedSize - 1 - start, text.size());
-    name.assign(text.substr(text.size() - count));
+    name.assign(text.substr(text.size() - (size - 1 - start)));
     return true;
 }

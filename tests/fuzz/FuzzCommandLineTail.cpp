@@ -14,8 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const char* text = line.c_str();
     const std::size_t length = std::strlen(text);
 
-    for (IsLeadByteFn isLeadByte : {static_cast<IsLeadByteFn>(NoLeadBytes),
-                                    static_cast<IsLeadByteFn>(ShiftJisLeadByte)}) {
+    for (IsLeadByteFn isLeadByte : kCodePages) {
         const char* tail = CommandLineTail(text, isLeadByte);
         // Inside the text, at its end at the latest.
         if (tail < text || tail > text + length) std::abort();

@@ -1,4 +1,5 @@
 #include "download/ArchiverCommand.h"
+#include "CaseName.h"
 #include "LeadBytes.h"
 
 #include <gtest/gtest.h>
@@ -36,7 +37,7 @@ INSTANTIATE_TEST_SUITE_P(
         CommandCase{"UpperCaseNotFound", "C:\\OMBRIX\\OMBRIX32.EXE", ""},
         CommandCase{"Empty", "", ""},
         CommandCase{"CutShort", "c:\\ombrix\\ombrix32.ex", ""}),
-    [](const ::testing::TestParamInfo<CommandCase>& info) { return std::string(info.param.name); });
+    CaseName());
 
 TEST(ArchiverPathDoubleByte, MatchNeverStartsAtTrailByte) {
     // 0x95 0x5C is one character in code page 932; its trail byte is a
@@ -73,6 +74,6 @@ INSTANTIATE_TEST_SUITE_P(
         QuoteCase{"Unquoted", "c:\\ombrix\\ombrix32.exe", "c:\\ombrix\\ombrix32.exe"},
         QuoteCase{"MatchedPairKept", "\"c:\\x\"\\ombrix32.exe", "\"c:\\x\"\\ombrix32.exe"},
         QuoteCase{"Empty", "", ""}),
-    [](const ::testing::TestParamInfo<QuoteCase>& info) { return std::string(info.param.name); });
+    CaseName());
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "platform/CommandLine.h"
+#include "CaseName.h"
 #include "LeadBytes.h"
 
 #include <gtest/gtest.h>
@@ -31,6 +32,10 @@ INSTANTIATE_TEST_SUITE_P(
         TailCase{"QuotedNameGluedArgument", "\"C:\\a b\\DARIVOVA.EXE\"x.zip", "x.zip"},
         TailCase{"QuotedNameUnclosed", "\"C:\\a b\\DARIVOVA.EXE x.zip", ""},
         TailCase{"QuotedArgumentKept", "DARIVOVA.EXE \"C:\\a b\\x.zip\"", "\"C:\\a b\\x.zip\""},
+        // Start-up takes any non-empty tail as a download: these must not vanish.
+        TailCase{"TextAfterQuotedArgumentKept", "DARIVOVA.EXE \"C:\\T\\M1.TMP\" -x",
+                 "\"C:\\T\\M1.TMP\" -x"},
+        TailCase{"UnclosedQuotedArgumentKept", "DARIVOVA.EXE \"C:\\T\\M1.TMP", "\"C:\\T\\M1.TMP"},
         TailCase{"TrailingBlanksKept", "DARIVOVA.EXE x.zip  ", "x.zip  "},
         TailCase{"InnerBlanksKept", "DARIVOVA.EXE a  b", "a  b"},
         TailCase{"ControlCharactersSkipped", "DARIVOVA.EXE\x01\x1f\r\nx", "x"},
@@ -38,7 +43,7 @@ INSTANTIATE_TEST_SUITE_P(
         TailCase{"HighBytesAreName", "\xC4\xD6.EXE x", "x"},
         TailCase{"HighByteArgument", "DARIVOVA.EXE \xE9t\xE9.zip", "\xE9t\xE9.zip"},
         TailCase{"EmptyQuotedName", "\"\" x", "x"}),
-    [](const ::testing::TestParamInfo<TailCase>& info) { return std::string(info.param.name); });
+    CaseName());
 
 TEST(CommandLineTailDoubleByte, TrailByteEqualToQuoteDoesNotEndTheName) {
     // 0x81 0x22 is one character in code page 932; its trail byte is a quote.

@@ -1,4 +1,5 @@
 #include "platform/StringBlock.h"
+#include "CaseName.h"
 
 #include <gtest/gtest.h>
 
@@ -67,6 +68,6 @@ INSTANTIATE_TEST_SUITE_P(
         BlockCase{"LengthCutInHalf", Cut(Block({"About"}), 1), 0, false, 0, 0},
         BlockCase{"EndsBeforeTheIndex", Cut(kCatalogue, 20), 15, false, 0, 0},
         BlockCase{"Empty", {}, 0, false, 0, 0}),
-    [](const ::testing::TestParamInfo<BlockCase>& info) { return std::string(info.param.name); });
+    CaseName());
 
 }  // namespace

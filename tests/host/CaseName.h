@@ -1,0 +1,12 @@
+#pragma once
+#include <gtest/gtest.h>
+
+#include <string>
+
+// Names each case of a parameterised test by its name field, not its bytes.
+struct CaseName {
+    template <typename Case>
+    std::string operator()(const ::testing::TestParamInfo<Case>& info) const {
+        return info.param.name;
+    }
+};
