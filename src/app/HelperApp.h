@@ -29,9 +29,12 @@ public:
 
     // Download road: keeps the file named on the command line.
     void HandleDownload(std::string folder);
-    // 1 when the file was moved into the folder and the archive utility started.
+    // 1 when the file was moved into the folder and the archive utility
+    // started; 0 otherwise. A failed move asks for another folder (112).
     int RelocateDownload(const std::string& source, const std::string& name, std::string folder);
-    int MoveToFolder(const std::string& source, const std::string& target, const std::string& folder);
+    // Moves the file into the folder under the first free variant of name and
+    // starts the archive utility on it: a MoveResult.
+    int MoveToFolder(const std::string& source, const std::string& name, const std::string& folder);
     // 1 when the shell started the archive utility on the file.
     int LaunchArchiver(const std::string& file, const std::string& folder);
 

@@ -43,18 +43,20 @@ std::string CHelperApp::GetSettingString(const char* section, const char* entry,
     if (!key.IsOpen()) return defaultValue;
 
     // The buffer is sized from the value itself, so a value of any length
-    // reads whole; its type is not examined.
-    DWORD type = 0;
-    DWORD size = 0;
-    LONG result = RegQueryValueExA(key.Get(), entry, nullptr, &type, nullptr, &size);
-    std::string text;
-    if (result == ERROR_SUCCESS) {
+    // reads whole; its type is not examined. Another process may store a
+    // longer value between the two queries: then the size is asked again,
+    // never the default taken while a value exists.
+    for (;;) {
+        DWORD type = 0;
+        DWORD size = 0;
+        if (RegQueryValueExA(key.Get(), entry, nullptr, &type, nullptr, &size) != ERROR_SUCCESS) break;
         std::vector<char> buffer(size + 1, '\0');
-        result = RegQueryValueExA(key.Get(), entry, nullptr, &type,
-                                  reinterpret_cast<BYTE*>(buffer.data()), &size);
-        text = buffer.data();
+        const LONG result = RegQueryValueExA(key.Get(), entry, nullptr, &type,
+                                             reinterpret_cast<BYTE*>(buffer.data()), &size);
+        if (result == ERROR_SUCCESS) return buffer.data();
+        if (result != ERROR_MORE_DATA) break;
     }
-    return result == ERROR_SUCCESS ? text : std::string(defaultValue);
+    return defaultValue;
 }
 
 int CHelperApp::WriteSettingString(const char* section, const char* entry,

@@ -2,6 +2,7 @@
 #include "download/QuotedArgument.h"
 #include "download/Relocation.h"
 #include "download/SafeName.h"
+#include "download/TargetName.h"
 #include "download/UrlName.h"
 #include "platform/FileStatus.h"
 #include "platform/Module.h"
@@ -32,6 +33,16 @@ std::string DownloadName(const std::string& temporaryFile, const std::string& de
     return name;
 }
 
+// Whether Navigator recorded the file as one of its temporary files: only
+// such a file is the browser's to lose, and so ours to delete.
+bool IsBrowserTemporaryFile(const std::string& path) {
+    CRegKey table;
+    if (table.Open(HKEY_CURRENT_USER, kUrlTableKey) != ERROR_SUCCESS) return false;
+    DWORD size = 0;
+    const LONG result = RegQueryValueExA(table.Get(), path.c_str(), nullptr, nullptr, nullptr, &size);
+    return result == ERROR_SUCCESS || result == ERROR_MORE_DATA;
+}
+
 bool HasWildcard(const std::string& path) {
     return path.find_first_of("*?") != std::string::npos;
 }
@@ -43,10 +54,13 @@ void CHelperApp::HandleDownload(std::string folder) {
 
     // Without a full path there is nothing to look up, move or delete; a path
     // with a wildcard names no single file, and the shell and the file search
-    // would take it as a pattern for many.
+    // would take it as a pattern for many. A folder is no download, and a
+    // file that is gone leaves nothing to keep.
     std::string source;
     std::string::size_type namePart = std::string::npos;
     if (!GetFullPath(argument, source, namePart) || HasWildcard(source)) return;
+    CFileStatus status;
+    if (!GetFileStatus(source, status) || (status.m_attribute & kDirectoryAttribute) != 0) return;
     const std::string defaultName =
         namePart != std::string::npos ? source.substr(namePart) : std::string();
 
@@ -57,11 +71,13 @@ void CHelperApp::HandleDownload(std::string folder) {
 
     if (RelocateDownload(source, name, folder) != 0) return;
 
-    // A download that already lies at its target in the download folder, at
-    // start-up or as picked since, is kept for good, not deleted.
+    // Only the browser's temporary file goes, as the browser would delete it;
+    // a user's own file stays. A download that already lies at its target in
+    // the download folder, at start-up or as picked since, is kept for good.
+    if (!IsBrowserTemporaryFile(source)) return;
     const std::string current = GetSettingString(kSettingsSection, kLaunchDirValue, kDefaultFolder);
-    if (IsSamePath(source, ComposeTarget(folder, name)) ||
-        IsSamePath(source, ComposeTarget(current, name))) {
+    if (IsSamePath(source, ComposeTarget(folder, name, IsAnsiLeadByte)) ||
+        IsSamePath(source, ComposeTarget(current, name, IsAnsiLeadByte))) {
         return;
     }
     DeleteFileA(source.c_str());

@@ -1,10 +1,20 @@
 #pragma once
 #include <string>
 
-// Where a download goes: the folder, one '\', the name. The separator is added
-// even when the folder already ends with one.
-std::string ComposeTarget(const std::string& folder, const std::string& name);
+// Whether a target would be the download's own path: the same text without
+// regard to case, compared in the process's multibyte code page, or, when
+// both exist, the same file under another spelling (8.3 short and long
+// forms, "." and ".." steps, forward slashes, links).
+bool IsSamePath(const std::string& source, const std::string& target);
 
-// Whether two paths are the same text without regard to case, compared in the
-// process's multibyte code page. No normalisation: "a\\b" and "a\b" differ.
-bool IsSamePath(const std::string& first, const std::string& second);
+// The download folder a folder text names: made full against the current
+// folder, without a trailing separator unless it is a drive's root. A text
+// that can't be made full stays as it is, and then names no usable folder.
+std::string DownloadFolder(const std::string& text);
+
+// What MoveToFolder achieved.
+enum MoveResult {
+    kNotMoved = -1,         // the file did not arrive; it is still at its source
+    kMovedNotLaunched = 0,  // moved, but the archive utility did not start (105 shown)
+    kMovedAndLaunched = 1,
+};

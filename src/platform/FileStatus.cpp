@@ -1,6 +1,7 @@
 #include "platform/FileStatus.h"
 
 #include "platform/FindHandle.h"
+#include "platform/Handle.h"
 
 namespace {
 
@@ -12,6 +13,14 @@ std::string VolumeRoot(const std::string& fullPath) {
     const std::string::size_type shareEnd = fullPath.find('\\', serverEnd + 1);
     if (shareEnd == std::string::npos) return fullPath + '\\';
     return fullPath.substr(0, shareEnd + 1);
+}
+
+// Opened for no access at all: only to ask who the file is, so that no
+// other holder's sharing stands in the way. (9x knows no FILE_SHARE_DELETE.)
+bool FileIdentity(const std::string& path, BY_HANDLE_FILE_INFORMATION& identity) {
+    const CHandle file(CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                   OPEN_EXISTING, 0, nullptr));
+    return file.IsValid() && GetFileInformationByHandle(file.Get(), &identity);
 }
 
 }  // namespace
@@ -48,4 +57,17 @@ bool GetFileStatus(const std::string& path, CFileStatus& status) {
     status.m_atime = found.ftLastAccessTime;
     status.m_mtime = found.ftLastWriteTime;
     return true;
+}
+
+bool IsVolumeRoot(const std::string& fullPath) {
+    const std::string root = VolumeRoot(fullPath);
+    return root == fullPath || root == fullPath + '\\';
+}
+
+bool IsSameFile(const std::string& first, const std::string& second) {
+    BY_HANDLE_FILE_INFORMATION a = {};
+    BY_HANDLE_FILE_INFORMATION b = {};
+    return FileIdentity(first, a) && FileIdentity(second, b) &&
+           a.dwVolumeSerialNumber == b.dwVolumeSerialNumber &&
+           a.nFileIndexHigh == b.nFileIndexHigh && a.nFileIndexLow == b.nFileIndexLow;
 }

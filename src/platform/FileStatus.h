@@ -25,3 +25,12 @@ bool GetFileStatus(const std::string& path, CFileStatus& status);
 // of its file-name part (npos when it has none). False when the platform
 // fails or the result does not fit.
 bool GetFullPath(const std::string& path, std::string& fullPath, std::string::size_type& namePart);
+
+// Whether a full path is the root of its volume: "C:\" or "\\server\share\",
+// with or without the closing separator.
+bool IsVolumeRoot(const std::string& fullPath);
+
+// Whether two paths name one existing file, whatever their spelling: 8.3
+// short and long forms, "." and ".." steps, links. Compared by volume serial
+// number and file index; false when either file can't be opened.
+bool IsSameFile(const std::string& first, const std::string& second);

@@ -9,8 +9,9 @@ namespace {
 // One name, its terminating NUL and the empty name that ends the list.
 using CShellList = char[MAX_PATH + 2];
 
+// MAX_PATH counts the terminator: 259 characters is the longest usable path.
 bool FillList(const std::string& path, CShellList& list) {
-    if (path.size() > MAX_PATH || path.find_first_of("*?", 0) != std::string::npos) return false;
+    if (path.size() >= MAX_PATH || path.find_first_of("*?", 0) != std::string::npos) return false;
     std::memset(list, 0, sizeof list);
     std::memcpy(list, path.data(), path.size());
     return true;

@@ -11,8 +11,8 @@ struct CShellMove {
 };
 
 // Moves one file with SHFileOperationA (FO_MOVE, no flags, no owner), each
-// path in its own double-NUL list of room for 260 characters. False, without
-// calling the shell, when a path does not fit its list: longer than 260
-// characters, or holding '*' or '?', which the shell would take as a pattern
+// path in its own double-NUL list. False, without calling the shell, when a
+// path is unusable: 260 characters or longer (the platform's limit counts the
+// terminator), or holding '*' or '?', which the shell would take as a pattern
 // for many files. outcome is set only when the shell was called.
 bool ShellMoveFile(const std::string& source, const std::string& target, CShellMove& outcome);

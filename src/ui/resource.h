@@ -16,6 +16,7 @@
 #define IDP_REGISTER_FAILED 108
 #define IDP_CREATE_FOLDER_FAILED 110
 #define IDP_SAME_PATH 111
+#define IDP_MOVE_FAILED 112
 
 // The framework's own text for a help engine that cannot be reached.
 #define AFX_IDP_FAILED_TO_LAUNCH_HELP 0xF107

@@ -3,6 +3,7 @@
 #include "Known.h"
 #include "Registry.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace dlbench {
@@ -27,9 +28,11 @@ std::vector<std::vector<std::string>> ReadLines(const std::string& path) {
     return lines;
 }
 
-std::string PatternBytes(std::size_t size) {
+std::string PatternBytes(std::size_t size, int n) {
     std::string bytes(size, '\0');
     for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<char>((i * 131 + 7) & 0xFF);
+    const std::string stamp = "#" + std::to_string(n) + "|";
+    bytes.replace(0, std::min(stamp.size(), size), stamp, 0, size);
     return bytes;
 }
 

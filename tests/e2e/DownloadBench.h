@@ -19,8 +19,8 @@ using testfs::WriteBytes;
 // when there is no record.
 std::vector<std::vector<std::string>> ReadLines(const std::string& path);
 
-// The bytes navigator_standin writes for --size.
-std::string PatternBytes(std::size_t size);
+// The bytes navigator_standin writes for download n (1, 2, ...) with --size.
+std::string PatternBytes(std::size_t size, int n);
 
 // Waits until the archive-utility stand-in has recorded count starts in its
 // log (10 s at most; the shell returns before the utility runs), and a little

@@ -213,7 +213,7 @@ TEST_F(DownloadRoadTest, EightDownloadsAtOnceAreAllKept) {
     EXPECT_EQ(ended, 8);
     for (int n = 1; n <= 8; ++n) {
         const std::string kept = "C:\\Download\\tools" + std::to_string(n) + ".zip";
-        EXPECT_EQ(ReadBytes(kept), PatternBytes(3000)) << kept;
+        EXPECT_EQ(ReadBytes(kept), PatternBytes(3000, n)) << kept;
     }
     EXPECT_EQ(Launches(8).size(), 8u);
     EXPECT_EQ(LaunchDir(), "<none>");

@@ -33,6 +33,8 @@ constexpr DWORD kDwordSpellingAFolder = 0x785C3A43;
 constexpr char kReadOnlyFolder[] = "Z:\\proc\\sys";
 // A drive letter that no prefix maps.
 constexpr char kUnmappedDrive[] = "Q:\\";
+// Where a download goes when the download folder is the drive's root.
+constexpr char kRootFile[] = "C:\\faulttest-root.zip";
 
 
 constexpr char kDownloaded[] = "PK\x03\x04 the archive just downloaded";
@@ -58,7 +60,7 @@ Value Dword(DWORD number) {
 enum class Act { Yes, No, Ok, Cancel, Pick, PickRemoved };
 
 struct Step {
-    std::string window;  // "110", "111", "105" or "picker"
+    std::string window;  // "110", "111", "112", "105" or "picker"
     Act act;
     std::string folder = {};  // Pick, PickRemoved: the folder chosen
 };
@@ -75,6 +77,9 @@ enum class Before {
     TargetFolder,       // a folder of the download's name
 };
 
+// An entry of the download folder that takes a download's name already.
+std::string TakenEntry(const std::string& name) { return Path("Download\\" + name); }
+
 // One row: the arrangement, what the user sees and answers, and the outcome.
 struct FaultCase {
     std::string name;
@@ -82,6 +87,8 @@ struct FaultCase {
     Value url = Sz("http://host/pub/tools.zip");
     Archiver archiver = Archiver::Installed;
     Before before = Before::Nothing;
+    std::string earlierName = "tools.zip";  // Target*: the name already taken
+    std::string argument = Temporary();      // what Navigator puts on the command line
     std::vector<Step> steps;
     std::string downloadAt = Target();  // the one file holding the bytes afterwards; "" none
     std::string launchedOn = Target();  // the archive utility's file; "" not started
@@ -94,6 +101,11 @@ struct FaultCase {
     FaultCase& Url(Value value) { url = std::move(value); return *this; }
     FaultCase& With(Archiver value) { archiver = value; return *this; }
     FaultCase& With(Before value) { before = value; return *this; }
+    FaultCase& With(Before value, const std::string& name) {
+        earlierName = name;
+        return With(value);
+    }
+    FaultCase& Argument(const std::string& value) { argument = value; return *this; }
     FaultCase& Sees(std::vector<Step> value) { steps = std::move(value); return *this; }
     // The bytes end in this file and the archive utility opens it there.
     FaultCase& Opened(const std::string& file, const std::string& folder) {
@@ -144,6 +156,7 @@ std::vector<std::string> FilesHolding(const std::string& bytes) {
     std::vector<std::string> holders;
     CollectHolders(kRoot, bytes, holders);
     CollectHolders(kDwordFolder, bytes, holders);
+    if (ReadBytes(kRootFile) == bytes) holders.push_back(kRootFile);
     std::sort(holders.begin(), holders.end());
     return holders;
 }
@@ -160,6 +173,7 @@ std::string Label(const probe::Window& window) {
         if (text == kText105) return "105";
         if (text == kText110) return "110";
         if (text == kText111) return "111";
+        if (text == kText112) return "112";
     }
     return window.caption + ": " + window.Text();
 }
@@ -213,6 +227,7 @@ protected:
         ASSERT_TRUE(CreateDirectoryA(kRoot, nullptr));
         ASSERT_TRUE(CreateDirectoryA(Path("Temp").c_str(), nullptr));
         ASSERT_TRUE(CreateDirectoryA(Path("Picked").c_str(), nullptr));
+        ASSERT_TRUE(CreateDirectoryA(Path("Picked2").c_str(), nullptr));
         SetEnvironmentVariableA("OMBRIX_STANDIN_LOG", kStandinLog);
     }
     void TearDown() override {
@@ -226,6 +241,7 @@ protected:
         testreg::DeleteTree(HKEY_CLASSES_ROOT, "Ombrix");
         RemoveTree(kRoot);
         RemoveTree(kDwordFolder);
+        DeleteFileA(kRootFile);
     }
 
     static bool SetValue(const char* key, const std::string& name, const Value& value) {
@@ -256,14 +272,14 @@ protected:
         }
         if (c.before == Before::TargetFile || c.before == Before::TargetFileHeldOpen) {
             ASSERT_TRUE(CreateDirectoryA(Path("Download").c_str(), nullptr));
-            ASSERT_TRUE(WriteBytes(Target(), kEarlier));
+            ASSERT_TRUE(WriteBytes(TakenEntry(c.earlierName), kEarlier));
         }
         if (c.before == Before::TargetFileHeldOpen) {
-            ASSERT_TRUE(m_held.Open(Target()));
+            ASSERT_TRUE(m_held.Open(TakenEntry(c.earlierName)));
         }
         if (c.before == Before::TargetFolder) {
             ASSERT_TRUE(CreateDirectoryA(Path("Download").c_str(), nullptr));
-            ASSERT_TRUE(CreateDirectoryA(Target().c_str(), nullptr));
+            ASSERT_TRUE(CreateDirectoryA(TakenEntry(c.earlierName).c_str(), nullptr));
         }
     }
 
@@ -286,7 +302,7 @@ TEST_P(FaultMatrixTest, DownloadEndsWhereExpected) {
 
     // Navigator starts its viewer with the temporary file's path, unquoted.
     const SessionResult session = RunSession(
-        Quoted(ProgramFolder() + "DARIVOVA.EXE") + " " + Temporary(), kRoot,
+        Quoted(ProgramFolder() + "DARIVOVA.EXE") + " " + c.argument, kRoot,
         [&](std::size_t index, const probe::Window& window) {
             return index < c.steps.size() && Label(window) == c.steps[index].window &&
                    Perform(window.hwnd, c.steps[index]);
@@ -322,10 +338,11 @@ TEST_P(FaultMatrixTest, DownloadEndsWhereExpected) {
 }
 
 const std::string kPicked = Path("Picked");
+const std::string kPicked2 = Path("Picked2");
 // The name Navigator's temporary file has in the download folder when the
 // URL gives none.
 const std::string kOwnName = Path("Download\\M1.TMP");
-// A folder of 213 characters: with the name it makes a target of 274.
+// A folder of 213 characters.
 const std::string kLongFolder = Path(std::string(200, 'f'));
 
 INSTANTIATE_TEST_SUITE_P(
@@ -365,28 +382,51 @@ INSTANTIATE_TEST_SUITE_P(
             .Opened(kPicked + "\\m1.tmp", kPicked)
             .Saves(kPicked),
 
-        // The shell reports failure (1223, aborted): the picked folder was
-        // removed before the move.
+        // The same file under another spelling of its folder.
+        Row("Declined111OtherSpelling")
+            .Folder("C:/FaultTest/Download/../Temp/.")
+            .Url(Sz("http://host/pub/m1.tmp"))
+            .Sees({{"111", Act::No}})
+            .Left(Temporary()),
+
+        // A move that fails is a question (112), not a loss. The shell
+        // reports failure (1223, aborted): the picked folder was removed
+        // before the move.
         Row("ShellFailsPickedFolderGone")
             .Folder(Path("Missing\\Download"))
-            .Sees({{"110", Act::Yes}, {"picker", Act::PickRemoved, kPicked}})
+            .Sees({{"110", Act::Yes}, {"picker", Act::PickRemoved, kPicked}, {"112", Act::No}})
             .Left("")
             .Saves(kPicked),
+        Row("ShellFailsThenPicked")
+            .Folder(Path("Missing\\Download"))
+            .Sees({{"110", Act::Yes},
+                   {"picker", Act::PickRemoved, kPicked},
+                   {"112", Act::Yes},
+                   {"picker", Act::Pick, kPicked2}})
+            .Opened(kPicked2 + "\\tools.zip", kPicked2)
+            .Saves(kPicked2),
 
         // The shell reports success, yet the temporary file is still there.
-        Row("SourceStaysFolderReadOnly").Folder(kReadOnlyFolder).Left(""),
-        Row("SourceStaysTargetHeldOpen")
-            .With(Before::TargetFileHeldOpen)
-            .Left("")
-            .Earlier(Target()),
-        Row("SourceStaysTemporaryHeldOpen").With(Before::TemporaryHeldOpen).Left(Temporary()),
-        Row("SourceStaysFolderWithTrailingBlank").Folder(Path("Download ")).Left(""),
+        Row("SourceStaysFolderReadOnly").Folder(kReadOnlyFolder).Sees({{"112", Act::No}}).Left(""),
+        Row("SourceStaysFolderReadOnlyThenPicked")
+            .Folder(kReadOnlyFolder)
+            .Sees({{"112", Act::Yes}, {"picker", Act::Pick, kPicked}})
+            .Opened(kPicked + "\\tools.zip", kPicked)
+            .Saves(kPicked),
+        Row("SourceStaysTemporaryHeldOpen")
+            .With(Before::TemporaryHeldOpen)
+            .Sees({{"112", Act::No}})
+            .Left(Temporary()),
 
-        // A trailing dot, unlike a blank, is dropped on the way to the disk.
-        Row("FolderWithTrailingDot")
-            .Folder(Path("Download."))
-            .Opened(Target(), Path("Download"))
-            .LaunchedOn(Path("Download.\\tools.zip")),
+        // The download folder is the folder its text names.
+        Row("FolderWithTrailingBlank").Folder(Path("Download ")),
+        Row("FolderWithTrailingDot").Folder(Path("Download.")),
+        Row("FolderWithTrailingBackslash").Folder(Path("Download\\")),
+        Row("FolderRelative").Folder("Download"),
+        Row("FolderDriveRoot")
+            .Folder("C:\\")
+            .Url(Sz("http://host/pub/faulttest-root.zip"))
+            .Opened(kRootFile, "C:\\"),
 
         // The shell reports success, the temporary file is gone, and nothing
         // is at the target: it was gone before the hand-over.
@@ -402,10 +442,12 @@ INSTANTIATE_TEST_SUITE_P(
             .Sees({{"105", Act::Ok}})
             .Left(Target()),
 
-        // Folder and name together exceed the shell's 260-character list.
-        Row("TargetOverLong")
+        // Folder and name together make 260 characters, one more than a path
+        // can hold with its terminator.
+        Row("Target260")
             .Folder(kLongFolder)
-            .Url(Sz("http://host/pub/" + std::string(56, 'n') + ".zip"))
+            .Url(Sz("http://host/pub/" + std::string(42, 'n') + ".zip"))
+            .Sees({{"112", Act::No}})
             .Left(""),
 
         // A URL value that gives no name: the temporary file's own name.
@@ -437,12 +479,32 @@ INSTANTIATE_TEST_SUITE_P(
             .Saves(kPicked),
         Row("FolderOnUnmappedDrive").Folder("Q:\\Download").Sees({{"110", Act::No}}).Left(""),
 
-        // The target exists already.
-        Row("TargetFileReplaced").With(Before::TargetFile).Earlier(""),
-        Row("TargetIsAFolder")
+        // The name is taken already: the download takes the first free one,
+        // and the earlier entry stays as it was.
+        Row("TargetFileTaken")
+            .With(Before::TargetFile)
+            .Opened(Path("Download\\tools (2).zip"), Path("Download"))
+            .Earlier(Target()),
+        Row("TargetFileTakenHeldOpen")
+            .With(Before::TargetFileHeldOpen)
+            .Opened(Path("Download\\tools (2).zip"), Path("Download"))
+            .Earlier(Target()),
+        Row("TargetFolderTaken")
             .With(Before::TargetFolder)
-            .Opened(Target() + "\\M1.TMP", Path("Download"))
-            .LaunchedOn(Target())),
+            .Opened(Path("Download\\tools (2).zip"), Path("Download")),
+        Row("NameWithoutDotTaken")
+            .Url(Sz("http://host/pub/README"))
+            .With(Before::TargetFile, "README")
+            .Opened(Path("Download\\README (2)"), Path("Download"))
+            .Earlier(TakenEntry("README")),
+
+        // Only the browser's own temporary file is ever deleted.
+        Row("UsersFileDeclined110")
+            .Folder(Path("Missing\\Download"))
+            .Url({})
+            .Sees({{"110", Act::No}})
+            .Left(Temporary()),
+        Row("FolderAsArgument").Argument(Path("Temp")).Left(Temporary())),
     [](const ::testing::TestParamInfo<FaultCase>& info) { return info.param.name; });
 
 }  // namespace

@@ -20,6 +20,7 @@ using dlbench::PatternBytes;
 using dlbench::ReadBytes;
 using dlbench::ReadLines;
 using dlbench::RemoveTree;
+using testfs::FolderNames;
 
 constexpr char kRoot[] = "C:\\LoadTest";
 constexpr char kStandinLog[] = "C:\\LoadTest\\ombrix.log";
@@ -27,20 +28,6 @@ constexpr char kReport[] = "C:\\LoadTest\\report.txt";
 constexpr char kWriterSettings[] = "Software\\Quenlock\\launchdir_writer\\Settings";
 
 std::string Path(const std::string& relative) { return std::string(kRoot) + "\\" + relative; }
-
-// The names of the files in a folder, sorted.
-std::set<std::string> FolderNames(const std::string& folder) {
-    std::set<std::string> names;
-    WIN32_FIND_DATAA found = {};
-    const HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return names;
-    do {
-        const std::string name = found.cFileName;
-        if (name != "." && name != "..") names.insert(name);
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
-    return names;
-}
 
 class LoadTest : public ::testing::Test {
 protected:
@@ -50,6 +37,17 @@ protected:
         SetEnvironmentVariableA("OMBRIX_STANDIN_LOG", kStandinLog);
     }
     void TearDown() override { Clean(); }
+
+    // DARIVOVA.EXE is the browser's viewer for zip files, downloads go to
+    // folder, and the archive-utility stand-in is registered.
+    static void ArrangeDownloads(const std::string& folder) {
+    ASSERT_TRUE(testreg::SetString(HKEY_CURRENT_USER, kSettingsKey, "LaunchDir", folder));
+    ASSERT_TRUE(testreg::SetString(HKEY_CURRENT_USER, kViewers, "application/zip",
+                                   ProgramFolder() + "DARIVOVA.EXE"));
+    ASSERT_TRUE(CopyFileA((ProgramFolder() + "ombrix32.exe").c_str(), Path("ombrix32.exe").c_str(),
+                          FALSE));
+    ASSERT_TRUE(testreg::SetString(HKEY_CLASSES_ROOT, kArchiverKey, "", Path("ombrix32.exe") + " %1"));
+    }
 
     static void Clean() {
         testreg::DeleteTree(HKEY_CURRENT_USER, "Software\\Quenlock");
@@ -64,12 +62,7 @@ TEST_F(LoadTest, SixtyFourHandOversAtOnceAreAllKeptAndOpened) {
     constexpr std::size_t kSize = 20000;
     const std::string folder = Path("Download");
     // The download folder is missing at first: all of them race to create it.
-    ASSERT_TRUE(testreg::SetString(HKEY_CURRENT_USER, kSettingsKey, "LaunchDir", folder));
-    ASSERT_TRUE(testreg::SetString(HKEY_CURRENT_USER, kViewers, "application/zip",
-                                   ProgramFolder() + "DARIVOVA.EXE"));
-    ASSERT_TRUE(CopyFileA((ProgramFolder() + "ombrix32.exe").c_str(), Path("ombrix32.exe").c_str(),
-                          FALSE));
-    ASSERT_TRUE(testreg::SetString(HKEY_CLASSES_ROOT, kArchiverKey, "", Path("ombrix32.exe") + " %1"));
+    ASSERT_NO_FATAL_FAILURE(ArrangeDownloads(folder));
 
     CChildProcess browser;
     ASSERT_TRUE(browser.Start(Quoted(ProgramFolder() + "navigator_standin.exe") +
@@ -99,12 +92,11 @@ TEST_F(LoadTest, SixtyFourHandOversAtOnceAreAllKeptAndOpened) {
     // else is in the folder.
     std::set<std::string> expectedNames;
     std::set<std::string> expectedArguments;
-    const std::string bytes = PatternBytes(kSize);
     for (int n = 1; n <= kDownloads; ++n) {
         const std::string name = "load" + std::to_string(n) + ".zip";
         expectedNames.insert(name);
         expectedArguments.insert(Quoted(folder + "\\" + name));
-        EXPECT_TRUE(ReadBytes(folder + "\\" + name) == bytes) << name;
+        EXPECT_TRUE(ReadBytes(folder + "\\" + name) == PatternBytes(kSize, n)) << name;
     }
     EXPECT_EQ(FolderNames(folder), expectedNames);
 
@@ -121,7 +113,37 @@ TEST_F(LoadTest, SixtyFourHandOversAtOnceAreAllKeptAndOpened) {
     EXPECT_EQ(dlbench::StoredLaunchDir(), folder);
 }
 
-TEST_F(LoadTest, WritersAtOnceLeaveOneWrittenValueNeverAMixture) {
+// Eight downloads of one name rarely meet in the same moment under Wine;
+// thirty-two do, every time, when choosing a free name and moving there race.
+TEST_F(LoadTest, ThirtyTwoSameNamedDownloadsAtOnceAreAllKeptUnderFreeNames) {
+    constexpr int kDownloads = 32;
+    constexpr std::size_t kSize = 5000;
+    const std::string folder = Path("Download");
+    ASSERT_NO_FATAL_FAILURE(ArrangeDownloads(folder));
+
+    CChildProcess browser;
+    ASSERT_TRUE(browser.Start(Quoted(ProgramFolder() + "navigator_standin.exe") +
+                              " --type application/zip --url http://host/pub/tools.zip --size " +
+                              std::to_string(kSize) + " --count " + std::to_string(kDownloads) +
+                              " --temp " + Path("NavTemp") + " --timeout 45000"));
+    DWORD exitCode = 99;
+    ASSERT_TRUE(browser.Wait(60000, &exitCode));
+    EXPECT_EQ(exitCode, 0u);
+
+    // tools.zip, tools (2).zip, tools (3).zip ..., each holding one download.
+    std::set<std::string> expectedNames = {"tools.zip"};
+    for (int n = 2; n <= kDownloads; ++n) expectedNames.insert("tools (" + std::to_string(n) + ").zip");
+    EXPECT_EQ(FolderNames(folder), expectedNames);
+    std::set<std::string> contents;
+    for (const std::string& name : expectedNames) contents.insert(ReadBytes(folder + "\\" + name));
+    std::set<std::string> expectedContents;
+    for (int n = 1; n <= kDownloads; ++n) expectedContents.insert(PatternBytes(kSize, n));
+    EXPECT_TRUE(contents == expectedContents);
+    EXPECT_EQ(dlbench::WaitForLaunches(kStandinLog, kDownloads).size(),
+              static_cast<std::size_t>(kDownloads));
+}
+
+TEST_F(LoadTest, WritersAtOnceNeverReadAMixtureOrTheDefault) {
     constexpr int kWriters = 8;
     constexpr int kRounds = 1000;
     const HANDLE start = CreateEventA(nullptr, TRUE, FALSE, kLoadStartEvent);
@@ -139,7 +161,6 @@ TEST_F(LoadTest, WritersAtOnceLeaveOneWrittenValueNeverAMixture) {
     Sleep(500);
     SetEvent(start);
 
-    int defaults = 0;
     for (int writer = 0; writer < kWriters; ++writer) {
         DWORD exitCode = 99;
         EXPECT_TRUE(writers[writer]->Wait(40000, &exitCode)) << writer;
@@ -149,12 +170,11 @@ TEST_F(LoadTest, WritersAtOnceLeaveOneWrittenValueNeverAMixture) {
         ASSERT_EQ(report[0].size(), 3u);
         EXPECT_EQ(report[0][0], std::to_string(kRounds));
         EXPECT_EQ(report[0][2], "0") << "writer " << writer << " read a mixture";
-        defaults += std::stoi(report[0][1]);
+        // A read that meets a longer value written between its two queries
+        // asks again: while a value exists, the default never comes back.
+        EXPECT_EQ(report[0][1], "0") << "writer " << writer << " read the default";
     }
     CloseHandle(start);
-    // A read that meets a longer value written between its two queries gives
-    // the default; how often that happened, for the record.
-    RecordProperty("ReadsThatGaveTheDefault", defaults);
 
     DWORD type = 0;
     std::string stored;

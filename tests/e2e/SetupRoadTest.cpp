@@ -2,6 +2,7 @@
 // argument, its setup dialog and about box read and answered as a person
 // would, and what it leaves in the registry; then the whole loop with the
 // browser stand-in handing a download to the registered program.
+#include "DownloadBench.h"
 #include "Files.h"
 #include "Known.h"
 #include "Probe.h"
@@ -386,11 +387,7 @@ TEST_F(SetupRoadTest, SetupThenTheBrowserHandsOverADownloadThatIsKept) {
     ASSERT_TRUE(m_browser->Wait(40000, &exitCode));
     EXPECT_EQ(exitCode, 0u);
 
-    std::string pattern(5000, '\0');
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        pattern[i] = static_cast<char>((i * 131 + 7) & 0xFF);
-    }
-    EXPECT_EQ(ReadBytes(kept + "\\tools.zip"), pattern);
+    EXPECT_EQ(ReadBytes(kept + "\\tools.zip"), dlbench::PatternBytes(5000, 1));
     std::string launches;
     for (int i = 0; i < 500 && (launches = ReadBytes(log)) == "<missing>"; ++i) Sleep(10);
     EXPECT_EQ(launches, kept + "|\"" + kept + "\\tools.zip\"\r\n");

@@ -21,6 +21,7 @@
 // ended in time.
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -75,10 +76,13 @@ bool ParseOptions(int argc, char** argv, Options& options) {
            options.count <= MAXIMUM_WAIT_OBJECTS;
 }
 
-// The bytes of a download of a given size: a pattern the tests can check.
-std::string PatternBytes(long long size) {
+// The bytes of download n of a given size: a pattern the tests can check,
+// beginning with "#n|" so that downloads of one name are told apart.
+std::string PatternBytes(long long size, int n) {
     std::string bytes(static_cast<std::size_t>(size), '\0');
     for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<char>((i * 131 + 7) & 0xFF);
+    const std::string stamp = "#" + std::to_string(n) + "|";
+    bytes.replace(0, std::min(stamp.size(), bytes.size()), stamp, 0, bytes.size());
     return bytes;
 }
 
@@ -178,11 +182,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     if (!ParseOptions(__argc, __argv, options)) return 2;
     CReport report(options.report);
 
-    std::string bytes;
-    if (!options.from.empty() ? !ReadWholeFile(options.from, bytes)
-                              : (bytes = PatternBytes(options.size), false)) {
-        return 2;
-    }
+    std::string fromBytes;
+    if (!options.from.empty() && !ReadWholeFile(options.from, fromBytes)) return 2;
     // Navigator's tables exist wherever it is installed.
     HKEY navigator = nullptr;
     if (RegCreateKeyA(HKEY_CURRENT_USER, kNavigatorKey, &navigator) == ERROR_SUCCESS) {
@@ -199,6 +200,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         download.tempFile = folder + "\\M" + std::to_string(GetCurrentProcessId()) + "_" +
                             std::to_string(n) + ".TMP";
         download.url = Replace(options.url, "{n}", std::to_string(n));
+        const std::string bytes = options.from.empty() ? PatternBytes(options.size, n) : fromBytes;
         if (!WriteWholeFile(download.tempFile, bytes) ||
             !SetString(kUrlTableKey, download.tempFile, download.url)) {
             return 4;

@@ -28,6 +28,24 @@ bool Exists(const std::string& path) {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+bool IsFolder(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+std::set<std::string> FolderNames(const std::string& folder) {
+    std::set<std::string> names;
+    WIN32_FIND_DATAA found = {};
+    const HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do {
+        const std::string name = found.cFileName;
+        if (name != "." && name != "..") names.insert(name);
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    return names;
+}
+
 void RemoveTree(const std::string& path) {
     WIN32_FIND_DATAA found = {};
     const HANDLE search = FindFirstFileA((path + "\\*").c_str(), &found);

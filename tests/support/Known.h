@@ -8,6 +8,8 @@ constexpr char kText105[] = "Unable to launch Ombrix. Please check that it is in
 constexpr char kText110[] =
     "Can't create the folder you requested. Would you like to pick a new one?";
 constexpr char kText111[] = "Source and target paths are the same. Pick another one?";
+constexpr char kText112[] =
+    "Can't move the file into the folder you requested. Would you like to pick a new one?";
 constexpr char kSetupCaption[] = "Ombrix Netscape Helper - Beta 1";
 
 constexpr char kSettingsKey[] = "Software\\Quenlock\\DARIVOVA\\Settings";

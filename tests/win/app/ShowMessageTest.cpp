@@ -1,5 +1,6 @@
 #include "app/Messages.h"
 
+#include "Known.h"
 #include "Robot.h"
 
 #include <gtest/gtest.h>
@@ -63,6 +64,8 @@ INSTANTIATE_TEST_SUITE_P(
                     {IDYES, IDNO}, "exclamation"},
         MessageCase{"SamePathNo", 111, MB_YESNO, IDNO,
                     "Source and target paths are the same. Pick another one?", {IDYES, IDNO},
+                    "exclamation"},
+        MessageCase{"MoveFailedYes", 112, MB_YESNO, IDYES, kText112, {IDYES, IDNO},
                     "exclamation"},
         MessageCase{"QuestionKept", 111, MB_YESNO | MB_ICONQUESTION, IDYES,
                     "Source and target paths are the same. Pick another one?", {IDYES, IDNO},

@@ -117,23 +117,43 @@ INSTANTIATE_TEST_SUITE_P(
                       ArgumentCase{"QuotedRelative", "Temp Files", "\"M2.TMP\""}),
     [](const ::testing::TestParamInfo<ArgumentCase>& info) { return std::string(info.param.name); });
 
-TEST_F(HandleDownloadTest, Declining110DeletesTheTemporaryFile) {
+// After No or Cancel only the browser's own temporary file goes, as the
+// browser would delete it; a file it did not record, such as a user's own
+// file dropped on the program, stays.
+struct DeclineCase {
+    const char* name;
+    bool recordedByTheBrowser;
+    bool cancelPicker;  // else No to 110
+    bool deleted;
+};
+
+void PrintTo(const DeclineCase& c, std::ostream* os) { *os << c.name; }
+
+class DeclineTest : public HandleDownloadTest, public ::testing::WithParamInterface<DeclineCase> {};
+
+TEST_P(DeclineTest, OnlyTheBrowsersTemporaryFileIsDeleted) {
+    const DeclineCase& c = GetParam();
+    if (c.recordedByTheBrowser) SetUrl(m_temporary, "http://host/pub/tools.zip");
     CRobot robot;
-    robot.Press(IDNO).Start();
+    if (c.cancelPicker) {
+        robot.Press(IDYES).CancelPicker();
+    } else {
+        robot.Press(IDNO);
+    }
+    robot.Start();
     m_app.HandleDownload(Path("Missing\\Download"));
-    ExpectSeen(robot.Finish(), {kText110});
-    EXPECT_FALSE(Exists(m_temporary));
+    ExpectSeen(robot.Finish(), c.cancelPicker ? std::vector<std::string>{kText110, "picker"}
+                                              : std::vector<std::string>{kText110});
+    EXPECT_EQ(Exists(m_temporary), !c.deleted);
     EXPECT_EQ(LaunchDir(), "<none>");
 }
 
-TEST_F(HandleDownloadTest, CancellingThePickerAfter110DeletesTheTemporaryFile) {
-    CRobot robot;
-    robot.Press(IDYES).CancelPicker().Start();
-    m_app.HandleDownload(Path("Missing\\Download"));
-    ExpectSeen(robot.Finish(), {kText110, "picker"});
-    EXPECT_FALSE(Exists(m_temporary));
-    EXPECT_EQ(LaunchDir(), "<none>");
-}
+INSTANTIATE_TEST_SUITE_P(
+    Declines, DeclineTest,
+    ::testing::Values(DeclineCase{"BrowsersFileNo", true, false, true},
+                      DeclineCase{"BrowsersFilePickerCancelled", true, true, true},
+                      DeclineCase{"UsersOwnFileNo", false, false, false}),
+    [](const ::testing::TestParamInfo<DeclineCase>& info) { return std::string(info.param.name); });
 
 TEST_F(HandleDownloadTest, FailedLaunchKeepsTheMovedFile) {
     testreg::DeleteTree(HKEY_CLASSES_ROOT, "Ombrix");
@@ -227,8 +247,11 @@ INSTANTIATE_TEST_SUITE_P(
         // A pattern names no one file; the shell would move every match.
         UntouchedCase{"Wildcard", "C:\\DlTest\\Temp\\*.TMP"},
         UntouchedCase{"QuestionMark", "C:\\DlTest\\Temp\\M?.TMP"},
-        // A folder has no file name to keep it under.
-        UntouchedCase{"Folder", "C:\\DlTest\\Temp\\"}),
+        // A folder is no download, with or without its closing separator.
+        UntouchedCase{"Folder", "C:\\DlTest\\Temp\\"},
+        UntouchedCase{"FolderWithoutSeparator", "C:\\DlTest\\Temp"},
+        // Gone before the hand-over: nothing to keep, nothing to ask.
+        UntouchedCase{"FileGone", "C:\\DlTest\\Temp\\gone.TMP"}),
     [](const ::testing::TestParamInfo<UntouchedCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

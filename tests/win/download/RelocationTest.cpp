@@ -1,5 +1,7 @@
 #include "DownloadFixture.h"
 
+#include "download/Relocation.h"
+
 #include <ostream>
 #include <string>
 #include <vector>
@@ -88,9 +90,62 @@ INSTANTIATE_TEST_SUITE_P(
     Folders, UncreatableFolderTest,
     ::testing::Values(UncreatableCase{"ParentMissing", Path("Missing\\Download")},
                       UncreatableCase{"NamesAFile", Path("file.txt")},
-                      UncreatableCase{"TrailingBackslash", Path("Download\\")},
-                      UncreatableCase{"DriveRoot", "C:\\"}),
+                      // A pattern names no one folder, though the search would
+                      // find Download by it.
+                      UncreatableCase{"Wildcard", Path("Down*")}),
     [](const ::testing::TestParamInfo<UncreatableCase>& info) {
+        return std::string(info.param.name);
+    });
+
+struct FolderTextCase {
+    const char* name;
+    std::string folder;     // the download folder's text
+    std::string fileName;   // the download's name
+    std::string kept;       // where it ends: the utility's argument, unquoted
+    std::string launchedIn; // the utility's working folder
+};
+
+void PrintTo(const FolderTextCase& c, std::ostream* os) { *os << c.name; }
+
+class FolderTextTest : public RelocationTest, public ::testing::WithParamInterface<FolderTextCase> {
+protected:
+    void TearDown() override {
+        DeleteFileA(GetParam().kept.c_str());
+        RelocationTest::TearDown();
+    }
+};
+
+// The folder its text names, however it is written; the target has exactly
+// one separator, and the utility gets full paths.
+TEST_P(FolderTextTest, DownloadGoesIntoTheFolderTheTextNames) {
+    const FolderTextCase& c = GetParam();
+    ASSERT_TRUE(CreateDirectoryA(Path("Download").c_str(), nullptr));
+    ASSERT_TRUE(SetCurrentDirectoryA(kRoot));
+    CRobot robot;
+    robot.Start();
+    EXPECT_EQ(m_app.RelocateDownload(m_source, c.fileName, c.folder), 1);
+    ExpectSeen(robot.Finish(), {});
+    EXPECT_EQ(ReadBytes(c.kept), kBytes);
+    const std::vector<Launch> launches = Launches(1);
+    ASSERT_EQ(launches.size(), 1u);
+    EXPECT_EQ(launches[0].argument, "\"" + c.kept + "\"");
+    EXPECT_EQ(launches[0].folder, c.launchedIn);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Folders, FolderTextTest,
+    ::testing::Values(
+        FolderTextCase{"TrailingBackslash", Path("Download\\"), "tools.zip",
+                       Path("Download\\tools.zip"), Path("Download")},
+        FolderTextCase{"Relative", "Download", "tools.zip", Path("Download\\tools.zip"),
+                       Path("Download")},
+        FolderTextCase{"ForwardSlashes", "C:/DlTest/Download/", "tools.zip",
+                       Path("Download\\tools.zip"), Path("Download")},
+        FolderTextCase{"TrailingBlank", Path("Download "), "tools.zip",
+                       Path("Download\\tools.zip"), Path("Download")},
+        // The picker returns a drive's root with its separator.
+        FolderTextCase{"DriveRoot", "C:\\", "dltest-root.zip", "C:\\dltest-root.zip", "C:\\"}),
+    [](const ::testing::TestParamInfo<FolderTextCase>& info) {
         return std::string(info.param.name);
     });
 
@@ -138,6 +193,56 @@ TEST_F(SamePathTest, CaseOnlyDifferenceIsTheSamePath) {
     EXPECT_EQ(LaunchDir(), "<none>");
 }
 
+struct SpellingCase {
+    const char* name;
+    std::string folder;  // the download folder: the source's own, spelt otherwise
+};
+
+void PrintTo(const SpellingCase& c, std::ostream* os) { *os << c.name; }
+
+class SpellingTest : public SamePathTest, public ::testing::WithParamInterface<SpellingCase> {};
+
+// Moving the file onto itself would leave nothing to keep: the question comes
+// whatever the spelling, and No leaves the file where it is.
+TEST_P(SpellingTest, SourceFolderUnderAnotherSpellingIsTheSamePath) {
+    CRobot robot;
+    robot.Press(IDNO).Start();
+    EXPECT_EQ(m_app.RelocateDownload(m_inPlace, "tools.zip", GetParam().folder), 0);
+    ExpectSeen(robot.Finish(), {kText111});
+    EXPECT_EQ(ReadBytes(m_inPlace), kBytes);
+}
+
+std::string ShortForm(const std::string& path) {
+    char buffer[MAX_PATH] = {};
+    const DWORD length = GetShortPathNameA(path.c_str(), buffer, MAX_PATH);
+    return length > 0 && length < MAX_PATH ? std::string(buffer, length) : path;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Spellings, SpellingTest,
+    ::testing::Values(SpellingCase{"DotStep", Path("Download\\.")},
+                      SpellingCase{"DotDotSteps", "c:\\dltest\\temp\\..\\Download"},
+                      SpellingCase{"ForwardSlashes", "C:/DlTest/Download"},
+                      SpellingCase{"TrailingDot", Path("Download.")},
+                      SpellingCase{"TrailingBlank", Path("Download ")}),
+    [](const ::testing::TestParamInfo<SpellingCase>& info) { return std::string(info.param.name); });
+
+// The temporary path in its 8.3 short form, as NT gives TEMP, against the long
+// form that the picker returns.
+TEST_F(SamePathTest, ShortFormOfTheSourceIsTheSamePath) {
+    const std::string longFolder = Path("Downloaded Archives");
+    ASSERT_TRUE(CreateDirectoryA(longFolder.c_str(), nullptr));
+    ASSERT_TRUE(WriteBytes(longFolder + "\\tools.zip", kBytes));
+    const std::string shortSource = ShortForm(longFolder + "\\tools.zip");
+    ASSERT_NE(shortSource, longFolder + "\\tools.zip");
+
+    CRobot robot;
+    robot.Press(IDNO).Start();
+    EXPECT_EQ(m_app.RelocateDownload(shortSource, "tools.zip", longFolder), 0);
+    ExpectSeen(robot.Finish(), {kText111});
+    EXPECT_EQ(ReadBytes(longFolder + "\\tools.zip"), kBytes);
+}
+
 TEST_F(SamePathTest, PickingTheSameFolderAsksAgain) {
     ASSERT_TRUE(CreateDirectoryA(Path("Other").c_str(), nullptr));
     CRobot robot;
@@ -164,7 +269,7 @@ TEST_F(SamePathTest, RefusingInALaterPassKeepsTheFolderPickedBefore) {
 struct MoveCase {
     const char* name;
     std::string source;  // relative to the root
-    std::string target;
+    std::string folder;
 };
 
 // Test names show the case name, not the bytes.
@@ -173,12 +278,12 @@ void PrintTo(const MoveCase& c, std::ostream* os) { *os << c.name; }
 class MoveConfirmationTest : public RelocationTest,
                              public ::testing::WithParamInterface<MoveCase> {};
 
-TEST_P(MoveConfirmationTest, UnconfirmedMoveReturns0WithoutAMessage) {
+TEST_P(MoveConfirmationTest, UnconfirmedMoveIsNotMovedWithoutAMessage) {
     ASSERT_TRUE(CreateDirectoryA(Path("Download").c_str(), nullptr));
     CRobot robot;
     robot.Start();
-    EXPECT_EQ(m_app.MoveToFolder(Path(GetParam().source), Path(GetParam().target), Path("Download")),
-              0);
+    EXPECT_EQ(m_app.MoveToFolder(Path(GetParam().source), "tools.zip", Path(GetParam().folder)),
+              kNotMoved);
     ExpectSeen(robot.Finish(), {});
     EXPECT_TRUE(Launches(0).empty());
 }
@@ -187,24 +292,131 @@ TEST_P(MoveConfirmationTest, UnconfirmedMoveReturns0WithoutAMessage) {
 // missing target folder makes it fail.
 INSTANTIATE_TEST_SUITE_P(
     Moves, MoveConfirmationTest,
-    ::testing::Values(MoveCase{"SourceMissing", "Temp\\none.TMP", "Download\\tools.zip"},
-                      MoveCase{"TargetFolderMissing", "Temp\\M1.TMP", "Missing\\tools.zip"}),
+    ::testing::Values(MoveCase{"SourceMissing", "Temp\\none.TMP", "Download"},
+                      MoveCase{"TargetFolderMissing", "Temp\\M1.TMP", "Missing"}),
     [](const ::testing::TestParamInfo<MoveCase>& info) { return std::string(info.param.name); });
 
-TEST_F(RelocationTest, TargetLongerThanTheShellListIsNotMoved) {
-    // The folder fits the platform; with the name the target does not.
-    const std::string folder = Path(std::string(200, 'F'));
-    ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
-    const std::string name = std::string(56, 'n') + ".zip";
-    ASSERT_EQ((folder + "\\" + name).size(), 271u);
+// A name taken by an earlier file or a folder: the download takes the first
+// free name "stem (n).ext", and nothing earlier is replaced.
+struct FreeNameCase {
+    const char* name;
+    std::string fileName;
+    std::vector<std::string> takenFiles;    // in Download, before
+    std::vector<std::string> takenFolders;  // in Download, before
+    std::string kept;                       // in Download, after
+};
 
+void PrintTo(const FreeNameCase& c, std::ostream* os) { *os << c.name; }
+
+class FreeNameTest : public RelocationTest, public ::testing::WithParamInterface<FreeNameCase> {};
+
+TEST_P(FreeNameTest, EarlierEntriesStayAndTheDownloadTakesAFreeName) {
+    const FreeNameCase& c = GetParam();
+    ASSERT_TRUE(CreateDirectoryA(Path("Download").c_str(), nullptr));
+    for (const std::string& file : c.takenFiles) {
+        ASSERT_TRUE(WriteBytes(Path("Download\\" + file), "earlier " + file));
+    }
+    for (const std::string& folder : c.takenFolders) {
+        ASSERT_TRUE(CreateDirectoryA(Path("Download\\" + folder).c_str(), nullptr));
+    }
     CRobot robot;
     robot.Start();
-    EXPECT_EQ(m_app.RelocateDownload(m_source, name, folder), 0);
+    EXPECT_EQ(m_app.RelocateDownload(m_source, c.fileName, Path("Download")), 1);
     ExpectSeen(robot.Finish(), {});
+
+    EXPECT_EQ(ReadBytes(Path("Download\\" + c.kept)), kBytes);
+    for (const std::string& file : c.takenFiles) {
+        EXPECT_EQ(ReadBytes(Path("Download\\" + file)), "earlier " + file);
+    }
+    for (const std::string& folder : c.takenFolders) {
+        EXPECT_TRUE(testfs::IsFolder(Path("Download\\" + folder))) << folder;
+    }
+    const std::vector<Launch> launches = Launches(1);
+    ASSERT_EQ(launches.size(), 1u);
+    EXPECT_EQ(launches[0].argument, "\"" + Path("Download\\" + c.kept) + "\"");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, FreeNameTest,
+    ::testing::Values(
+        FreeNameCase{"TakenFile", "tools.zip", {"tools.zip"}, {}, "tools (2).zip"},
+        FreeNameCase{"TakenInOtherCase", "tools.zip", {"TOOLS.ZIP"}, {}, "tools (2).zip"},
+        FreeNameCase{"TakenTwice", "tools.zip", {"tools.zip", "tools (2).zip"}, {}, "tools (3).zip"},
+        FreeNameCase{"TakenByAFolder", "tools.zip", {}, {"tools.zip"}, "tools (2).zip"},
+        FreeNameCase{"LastDotSplits", "tools.tar.gz", {"tools.tar.gz"}, {}, "tools.tar (2).gz"},
+        FreeNameCase{"WithoutADot", "README", {"README"}, {}, "README (2)"}),
+    [](const ::testing::TestParamInfo<FreeNameCase>& info) { return std::string(info.param.name); });
+
+// A move that can't be made is a question (112), not a loss: Yes lets the user
+// pick another folder, saved at once; No leaves the file to the caller.
+struct FailedMoveCase {
+    const char* name;
+    std::string folder;
+    std::string fileName;
+    std::vector<std::string> takenFiles;  // in the folder, before
+};
+
+void PrintTo(const FailedMoveCase& c, std::ostream* os) { *os << c.name; }
+
+class FailedMoveTest : public RelocationTest, public ::testing::WithParamInterface<FailedMoveCase> {
+protected:
+    void SetUp() override {
+        RelocationTest::SetUp();
+        const FailedMoveCase& c = GetParam();
+        ASSERT_TRUE(CreateDirectoryA(c.folder.c_str(), nullptr));
+        for (const std::string& file : c.takenFiles) {
+            ASSERT_TRUE(WriteBytes(c.folder + "\\" + file, "earlier"));
+        }
+    }
+};
+
+TEST_P(FailedMoveTest, NoLeavesTheFileAtItsSource) {
+    CRobot robot;
+    robot.Press(IDNO).Start();
+    EXPECT_EQ(m_app.RelocateDownload(m_source, GetParam().fileName, GetParam().folder), 0);
+    ExpectSeen(robot.Finish(), {kText112});
     EXPECT_EQ(ReadBytes(m_source), kBytes);
-    EXPECT_FALSE(Exists(folder + "\\" + name));
+    EXPECT_EQ(LaunchDir(), "<none>");
     EXPECT_TRUE(Launches(0).empty());
+}
+
+TEST_P(FailedMoveTest, YesThenAFolderPickedMovesItThere) {
+    ASSERT_TRUE(CreateDirectoryA(Path("Picked").c_str(), nullptr));
+    CRobot robot;
+    robot.Press(IDYES).PickFolder(Path("Picked")).Start();
+    EXPECT_EQ(m_app.RelocateDownload(m_source, GetParam().fileName, GetParam().folder), 1);
+    ExpectSeen(robot.Finish(), {kText112, "picker"});
+    EXPECT_EQ(ReadBytes(Path("Picked\\" + GetParam().fileName)), kBytes);
+    EXPECT_FALSE(Exists(m_source));
+    EXPECT_EQ(LaunchDir(), Path("Picked"));
+    EXPECT_EQ(Launches(1).size(), 1u);
+}
+
+// A folder of 210 characters: MAX_PATH counts the terminator, so a target of
+// 260 characters is one too many, and the shell is never handed it.
+const std::string kLongFolder = Path(std::string(200, 'F'));
+
+INSTANTIATE_TEST_SUITE_P(
+    Moves, FailedMoveTest,
+    ::testing::Values(
+        FailedMoveCase{"Target260", kLongFolder, std::string(45, 'n') + ".zip", {}},
+        FailedMoveCase{"Target271", kLongFolder, std::string(56, 'n') + ".zip", {}},
+        // The name fits; the free name "... (2).zip" does not.
+        FailedMoveCase{"FreeNameTooLong", kLongFolder, std::string(42, 'n') + ".zip",
+                       {std::string(42, 'n') + ".zip"}}),
+    [](const ::testing::TestParamInfo<FailedMoveCase>& info) { return std::string(info.param.name); });
+
+TEST_F(RelocationTest, Target259IsTheLongestThatMoves) {
+    ASSERT_TRUE(CreateDirectoryA(kLongFolder.c_str(), nullptr));
+    const std::string name = std::string(44, 'n') + ".zip";
+    const std::string target = kLongFolder + "\\" + name;
+    ASSERT_EQ(target.size(), 259u);
+    CRobot robot;
+    robot.Start();
+    EXPECT_EQ(m_app.RelocateDownload(m_source, name, kLongFolder), 1);
+    ExpectSeen(robot.Finish(), {});
+    EXPECT_EQ(ReadBytes(target), kBytes);
+    Launches(1);
 }
 
 TEST_F(RelocationTest, WildcardInTheFolderNeverOverwritesAMatchingFile) {
@@ -214,9 +426,9 @@ TEST_F(RelocationTest, WildcardInTheFolderNeverOverwritesAMatchingFile) {
     ASSERT_TRUE(WriteBytes(Path("Download\\old.zip"), "older download"));
 
     CRobot robot;
-    robot.Start();
+    robot.Press(IDNO).Start();
     EXPECT_EQ(m_app.RelocateDownload(m_source, "*.zip", Path("Down*")), 0);
-    ExpectSeen(robot.Finish(), {});
+    ExpectSeen(robot.Finish(), {kText110});
     EXPECT_EQ(ReadBytes(Path("Download\\old.zip")), "older download");
     EXPECT_EQ(ReadBytes(m_source), kBytes);
 }

@@ -1,0 +1,21 @@
+#pragma once
+#include "platform/LeadByte.h"
+
+#include <string>
+
+// Where a download goes: the folder, then the name, with exactly one '\'
+// between them; none is added when the folder already ends with one, as a
+// drive's root "C:\" does. A trail byte 0x5C of a double-byte character is
+// no separator.
+std::string ComposeTarget(const std::string& folder, const std::string& name,
+                          IsLeadByteFn isLeadByte);
+
+// The folder text without the '\' or '/' it may end with, which names the
+// same folder; a drive's root ("C:\") keeps its separator.
+std::string WithoutTrailingSeparator(const std::string& folder, IsLeadByteFn isLeadByte);
+
+// The candidate for a name that is taken, for n = 2, 3, ...: "stem (n).ext",
+// split at the name's last dot ("tools.tar.gz" gives "tools.tar (2).gz").
+// A name without a dot, or whose only dot leads it (".profile"), gets the
+// number at its end: "README (2)".
+std::string NumberedName(const std::string& name, unsigned n);
