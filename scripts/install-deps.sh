@@ -10,6 +10,7 @@ packages=(
   wine wine64 wine32:i386 fonts-wine            # running them (64- and 32-bit)
   xvfb imagemagick                              # a display, and screenshots of it
   python3                                       # the import audit, the release package
+  locales                                       # a Japanese locale for the code page 932 test
 )
 
 sudo=""

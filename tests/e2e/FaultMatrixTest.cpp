@@ -461,6 +461,14 @@ INSTANTIATE_TEST_SUITE_P(
         Row("UrlEmpty").Url(Sz("")).Opened(kOwnName, Path("Download")),
         Row("UrlEndsWithSlash").Url(Sz("http://host/pub/")).Opened(kOwnName, Path("Download")),
 
+        // Names and command lines a server or a caller chose badly.
+        Row("UrlConsoleName")
+            .Url(Sz("http://host/pub/conin$.zip"))
+            .Opened(Path("Download\\_conin$.zip"), Path("Download")),
+        Row("UrlExtraTerminators")
+            .Url({REG_SZ, std::string("http://host/pub/tools.zip") + std::string(3, '\0')}),
+        Row("ArgumentQuotedWithMoreText").Argument(Quoted(Temporary()) + " -x"),
+
         // A LaunchDir of another type is read as its bytes.
         Row("LaunchDirDwordSpellingAFolder")
             .Folder(Dword(kDwordSpellingAFolder))
