@@ -43,10 +43,6 @@ bool IsBrowserTemporaryFile(const std::string& path) {
     return result == ERROR_SUCCESS || result == ERROR_MORE_DATA;
 }
 
-bool HasWildcard(const std::string& path) {
-    return path.find_first_of("*?") != std::string::npos;
-}
-
 }  // namespace
 
 void CHelperApp::HandleDownload(std::string folder) {

@@ -26,7 +26,7 @@ bool Exists(const std::string& path) {
 
 bool IsFolder(const std::string& path) {
     // The file search would take a pattern for whatever folder it matches.
-    if (path.find_first_of("*?") != std::string::npos) return false;
+    if (HasWildcard(path)) return false;
     CFileStatus status;
     if (GetFileStatus(path, status)) return (status.m_attribute & kDirectoryAttribute) != 0;
     // The file search finds no entry for a drive's root: it is there when its

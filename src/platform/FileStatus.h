@@ -26,6 +26,12 @@ bool GetFileStatus(const std::string& path, CFileStatus& status);
 // fails or the result does not fit.
 bool GetFullPath(const std::string& path, std::string& fullPath, std::string::size_type& namePart);
 
+// Whether a path holds '*' or '?': it names no one file, and the file search
+// and the shell would take it as a pattern for many.
+inline bool HasWildcard(const std::string& path) {
+    return path.find_first_of("*?") != std::string::npos;
+}
+
 // Whether a full path is the root of its volume: "C:\" or "\\server\share\",
 // with or without the closing separator.
 bool IsVolumeRoot(const std::string& fullPath);

@@ -1,5 +1,7 @@
 #include "platform/ShellFileOp.h"
 
+#include "platform/FileStatus.h"
+
 #include <shellapi.h>
 
 #include <cstring>
@@ -11,7 +13,7 @@ using CShellList = char[MAX_PATH + 2];
 
 // MAX_PATH counts the terminator: 259 characters is the longest usable path.
 bool FillList(const std::string& path, CShellList& list) {
-    if (path.size() >= MAX_PATH || path.find_first_of("*?", 0) != std::string::npos) return false;
+    if (path.size() >= MAX_PATH || HasWildcard(path)) return false;
     std::memset(list, 0, sizeof list);
     std::memcpy(list, path.data(), path.size());
     return true;
