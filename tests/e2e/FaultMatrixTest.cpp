@@ -342,7 +342,7 @@ const std::string kPicked2 = Path("Picked2");
 // The name Navigator's temporary file has in the download folder when the
 // URL gives none.
 const std::string kOwnName = Path("Download\\M1.TMP");
-// A folder of 213 characters.
+// A folder of 213 characters: with a name of 46 the target has 260.
 const std::string kLongFolder = Path(std::string(200, 'f'));
 
 INSTANTIATE_TEST_SUITE_P(

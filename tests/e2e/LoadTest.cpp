@@ -49,6 +49,21 @@ protected:
     ASSERT_TRUE(testreg::SetString(HKEY_CLASSES_ROOT, kArchiverKey, "", Path("ombrix32.exe") + " %1"));
     }
 
+    // The browser stand-in hands count downloads of size bytes from url
+    // ("{n}" numbers them) over at once, waits for their viewers and cleans
+    // up; its report goes to kReport.
+    static void HandOver(const std::string& url, std::size_t size, int count) {
+        CChildProcess browser;
+        ASSERT_TRUE(browser.Start(Quoted(ProgramFolder() + "navigator_standin.exe") +
+                                  " --type application/zip --url " + url + " --size " +
+                                  std::to_string(size) + " --count " + std::to_string(count) +
+                                  " --temp " + Path("NavTemp") + " --report " + kReport +
+                                  " --timeout 45000"));
+        DWORD exitCode = 99;
+        ASSERT_TRUE(browser.Wait(60000, &exitCode));
+        EXPECT_EQ(exitCode, 0u);
+    }
+
     static void Clean() {
         testreg::DeleteTree(HKEY_CURRENT_USER, "Software\\Quenlock");
         testreg::DeleteTree(HKEY_CURRENT_USER, "Software\\Netscape");
@@ -64,15 +79,7 @@ TEST_F(LoadTest, SixtyFourHandOversAtOnceAreAllKeptAndOpened) {
     // The download folder is missing at first: all of them race to create it.
     ASSERT_NO_FATAL_FAILURE(ArrangeDownloads(folder));
 
-    CChildProcess browser;
-    ASSERT_TRUE(browser.Start(Quoted(ProgramFolder() + "navigator_standin.exe") +
-                              " --type application/zip --url http://host/pub/load{n}.zip" +
-                              " --size " + std::to_string(kSize) +
-                              " --count " + std::to_string(kDownloads) + " --temp " +
-                              Path("NavTemp") + " --report " + kReport + " --timeout 45000"));
-    DWORD exitCode = 99;
-    ASSERT_TRUE(browser.Wait(60000, &exitCode));
-    EXPECT_EQ(exitCode, 0u);
+    ASSERT_NO_FATAL_FAILURE(HandOver("http://host/pub/load{n}.zip", kSize, kDownloads));
 
     // Every viewer ended on its own, each with its temporary file already
     // gone before the browser's clean-up.
@@ -121,14 +128,7 @@ TEST_F(LoadTest, ThirtyTwoSameNamedDownloadsAtOnceAreAllKeptUnderFreeNames) {
     const std::string folder = Path("Download");
     ASSERT_NO_FATAL_FAILURE(ArrangeDownloads(folder));
 
-    CChildProcess browser;
-    ASSERT_TRUE(browser.Start(Quoted(ProgramFolder() + "navigator_standin.exe") +
-                              " --type application/zip --url http://host/pub/tools.zip --size " +
-                              std::to_string(kSize) + " --count " + std::to_string(kDownloads) +
-                              " --temp " + Path("NavTemp") + " --timeout 45000"));
-    DWORD exitCode = 99;
-    ASSERT_TRUE(browser.Wait(60000, &exitCode));
-    EXPECT_EQ(exitCode, 0u);
+    ASSERT_NO_FATAL_FAILURE(HandOver("http://host/pub/tools.zip", kSize, kDownloads));
 
     // tools.zip, tools (2).zip, tools (3).zip ..., each holding one download.
     std::set<std::string> expectedNames = {"tools.zip"};
