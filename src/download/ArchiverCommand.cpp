@@ -8,9 +8,7 @@ std::string ArchiverPathFromCommand(const std::string& lowerCommand, IsLeadByteF
             return lowerCommand.substr(0, i + kMarkerLength);
         }
         // A match never starts at the trail byte of a double-byte character.
-        i += (isLeadByte(static_cast<unsigned char>(lowerCommand[i])) && i + 1 < lowerCommand.size())
-                 ? 2
-                 : 1;
+        i += CharacterSize(lowerCommand, i, isLeadByte);
     }
     return {};
 }

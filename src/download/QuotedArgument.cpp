@@ -13,8 +13,7 @@ std::string UnquotedArgument(const std::string& tail, IsLeadByteFn isLeadByte) {
     std::string::size_type i = begin;
     while (i < tail.size()) {
         if (quoted && tail[i] == '"') return tail.substr(begin, i - begin);
-        const std::string::size_type step =
-            (isLeadByte(static_cast<unsigned char>(tail[i])) && i + 1 < tail.size()) ? 2 : 1;
+        const std::string::size_type step = CharacterSize(tail, i, isLeadByte);
         // A lead byte is never a blank: a trail byte that looks like one stays.
         if (!IsBlank(tail[i])) end = i + step;
         i += step;

@@ -10,7 +10,7 @@ std::string::size_type LastCharacter(const std::string& text, IsLeadByteFn isLea
     std::string::size_type last = std::string::npos;
     for (std::string::size_type i = 0; i < text.size();) {
         last = i;
-        i += (isLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size()) ? 2 : 1;
+        i += CharacterSize(text, i, isLeadByte);
     }
     return last;
 }

@@ -20,7 +20,7 @@ bool LastUrlComponent(std::string_view buffer, std::size_t reportedSize, std::st
     std::size_t start = 0;
     for (std::size_t i = 0; i <= size - 2;) {
         if (IsSeparator(text[i])) start = i + 1;
-        i += (isLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size()) ? 2 : 1;
+        i += CharacterSize(text, i, isLeadByte);
     }
     if (size - 1 <= start) return false;
 
