@@ -1,4 +1,5 @@
 #pragma once
+#include "download/Outcome.h"
 #include "platform/WinApp.h"
 
 #include <string>
@@ -24,22 +25,27 @@ public:
     // The stored text, or a copy of the default when it cannot be read.
     std::string GetSettingString(const char* section, const char* entry,
                                  const char* defaultValue) const;
-    // Nonzero when the platform stored the text as REG_SZ.
-    int WriteSettingString(const char* section, const char* entry, const std::string& text) const;
+    // True when the platform stored the text as REG_SZ.
+    bool WriteSettingString(const char* section, const char* entry, const std::string& text) const;
 
     // Download road: keeps the file named on the command line.
     void HandleDownload(std::string folder);
-    // 1 when the file was moved into the folder and the archive utility
-    // started; 0 otherwise. A failed move asks for another folder (112).
-    int RelocateDownload(const std::string& source, const std::string& name, std::string folder);
+    // Moves the file into the folder, asking for another folder where it
+    // can't be made (110), would be the file's own place (111) or the move
+    // fails (112); then starts the archive utility on it. Says what became
+    // of the download.
+    Outcome RelocateDownload(const std::string& source, const std::string& name, std::string folder);
     // Moves the file into the folder under the first free variant of name and
-    // starts the archive utility on it: a MoveResult.
-    int MoveToFolder(const std::string& source, const std::string& name, const std::string& folder);
-    // 1 when the shell started the archive utility on the file.
-    int LaunchArchiver(const std::string& file, const std::string& folder);
+    // starts the archive utility on it: KeptAndOpened, KeptNotOpened, or
+    // NotHandled when the file did not arrive.
+    Outcome MoveToFolder(const std::string& source, const std::string& name, const std::string& folder);
+    // True when the shell started the archive utility on the file; else 105
+    // was shown.
+    bool LaunchArchiver(const std::string& file, const std::string& folder);
 
     // Setup road: the setup dialog, then registration and its message.
     void RunSetup(const std::string& folder);
-    // 0 registered, 1 Navigator not installed, 2 a registry write failed.
-    int RegisterViewer();
+    enum class Registration { Done, NavigatorMissing, WriteFailed };
+    // Writes the helper into Navigator's viewer, type and suffix tables.
+    Registration RegisterViewer();
 };

@@ -1,12 +1,12 @@
 #include "app/HelperApp.h"
 #include "platform/RegKey.h"
 
-#include <vector>
-
 namespace {
 
 // KEY_READ | KEY_SET_VALUE | KEY_CREATE_SUB_KEY.
 constexpr REGSAM kSettingsAccess = 0x2001F;
+// The setting has no length limit of its own.
+constexpr DWORD kAnyLength = 0x7FFFFFFF;
 
 // HKCU\Software (opened, never created)\company\application, the last two
 // created when missing. The intermediate keys close on return.
@@ -39,29 +39,24 @@ void CHelperApp::SetCompanyKey(const char* company) {
 
 std::string CHelperApp::GetSettingString(const char* section, const char* entry,
                                          const char* defaultValue) const {
-    const CRegKey key = OpenSectionKey(m_strCompanyKey, m_strProfileName, section);
-    if (!key.IsOpen()) return defaultValue;
+    // Every start leaves the keys behind where the user may create them; the
+    // read itself only queries, so a user who may only read still gets the
+    // stored folder.
+    OpenSectionKey(m_strCompanyKey, m_strProfileName, section);
 
-    // The buffer is sized from the value itself, so a value of any length
-    // reads whole; its type is not examined. Another process may store a
-    // longer value between the two queries: then the size is asked again,
-    // never the default taken while a value exists.
-    for (;;) {
-        DWORD type = 0;
-        DWORD size = 0;
-        if (RegQueryValueExA(key.Get(), entry, nullptr, &type, nullptr, &size) != ERROR_SUCCESS) break;
-        std::vector<char> buffer(size + 1, '\0');
-        const LONG result = RegQueryValueExA(key.Get(), entry, nullptr, &type,
-                                             reinterpret_cast<BYTE*>(buffer.data()), &size);
-        if (result == ERROR_SUCCESS) return buffer.data();
-        if (result != ERROR_MORE_DATA) break;
+    const std::string path = "Software\\" + m_strCompanyKey + "\\" + m_strProfileName + "\\" + section;
+    CRegKey key;
+    CRegText value;
+    if (key.OpenEx(HKEY_CURRENT_USER, path.c_str(), KEY_QUERY_VALUE) != ERROR_SUCCESS ||
+        key.QueryText(entry, kAnyLength, value) != ERROR_SUCCESS) {
+        return defaultValue;
     }
-    return defaultValue;
+    // The type is not examined: the bytes up to the first zero are the text.
+    return value.m_strText;
 }
 
-int CHelperApp::WriteSettingString(const char* section, const char* entry,
-                                   const std::string& text) const {
+bool CHelperApp::WriteSettingString(const char* section, const char* entry,
+                                    const std::string& text) const {
     CRegKey key = OpenSectionKey(m_strCompanyKey, m_strProfileName, section);
-    if (!key.IsOpen()) return 0;
-    return key.SetString(entry, text) == ERROR_SUCCESS ? 1 : 0;
+    return key.IsOpen() && key.SetString(entry, text) == ERROR_SUCCESS;
 }

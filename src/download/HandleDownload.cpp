@@ -1,35 +1,33 @@
 #include "app/HelperApp.h"
 #include "download/QuotedArgument.h"
-#include "download/Relocation.h"
 #include "download/SafeName.h"
-#include "download/TargetName.h"
 #include "download/UrlName.h"
 #include "platform/FileStatus.h"
 #include "platform/Module.h"
 #include "platform/RegKey.h"
+
+#include <utility>
 
 namespace {
 
 constexpr char kUrlTableKey[] =
     "Software\\Netscape\\Netscape Navigator\\Temporary File URL Resolution";
 
+// A URL of 260 bytes at most, terminator included.
+constexpr DWORD kUrlBytes = MAX_PATH;
+
 // The name Navigator downloaded the file under: the last component of the URL
 // it recorded for the temporary file, or defaultName when there is none.
 std::string DownloadName(const std::string& temporaryFile, const std::string& defaultName) {
     CRegKey table;
-    if (table.Open(HKEY_CURRENT_USER, kUrlTableKey) != ERROR_SUCCESS) return defaultName;
-
-    // A URL of 260 bytes at most, terminator included; one more byte keeps the
-    // text terminated whatever the registry wrote.
-    char url[MAX_PATH + 1] = {};
-    DWORD type = 0;
-    DWORD size = MAX_PATH;
-    const LONG result = RegQueryValueExA(table.Get(), temporaryFile.c_str(), nullptr, &type,
-                                         reinterpret_cast<BYTE*>(url), &size);
-    if (result != ERROR_SUCCESS || type != REG_SZ || url[0] == '\0') return defaultName;
-
+    CRegText url;
+    if (table.Open(HKEY_CURRENT_USER, kUrlTableKey) != ERROR_SUCCESS ||
+        table.QueryText(temporaryFile.c_str(), kUrlBytes, url) != ERROR_SUCCESS ||
+        url.m_dwType != REG_SZ || url.m_strText.empty()) {
+        return defaultName;
+    }
     std::string name = defaultName;
-    LastUrlComponent(std::string_view(url, MAX_PATH), size, name, IsAnsiLeadByte);
+    LastUrlComponent(url.m_strText, url.m_dwSize, name, IsAnsiLeadByte);
     return name;
 }
 
@@ -37,9 +35,9 @@ std::string DownloadName(const std::string& temporaryFile, const std::string& de
 // such a file is the browser's to lose, and so ours to delete.
 bool IsBrowserTemporaryFile(const std::string& path) {
     CRegKey table;
+    CRegText url;
     if (table.Open(HKEY_CURRENT_USER, kUrlTableKey) != ERROR_SUCCESS) return false;
-    DWORD size = 0;
-    const LONG result = RegQueryValueExA(table.Get(), path.c_str(), nullptr, nullptr, nullptr, &size);
+    const LONG result = table.QueryText(path.c_str(), kUrlBytes, url);
     return result == ERROR_SUCCESS || result == ERROR_MORE_DATA;
 }
 
@@ -65,16 +63,10 @@ void CHelperApp::HandleDownload(std::string folder) {
         SafeFileName(DownloadName(source, defaultName), defaultName, IsAnsiLeadByte);
     if (name.empty()) return;
 
-    if (RelocateDownload(source, name, folder) != 0) return;
-
-    // Only the browser's temporary file goes, as the browser would delete it;
-    // a user's own file stays. A download that already lies at its target in
-    // the download folder, at start-up or as picked since, is kept for good.
-    if (!IsBrowserTemporaryFile(source)) return;
-    const std::string current = GetSettingString(kSettingsSection, kLaunchDirValue, kDefaultFolder);
-    if (IsSamePath(source, ComposeTarget(folder, name, IsAnsiLeadByte)) ||
-        IsSamePath(source, ComposeTarget(current, name, IsAnsiLeadByte))) {
-        return;
-    }
-    DeleteFileA(source.c_str());
+    // Only a decline lets the download go, and only the browser's own
+    // temporary file, as the browser would delete it; a user's own file
+    // stays. Whatever else happened, nothing is deleted: the file was kept,
+    // lies at its target already, is gone, or nobody decided.
+    const Outcome outcome = RelocateDownload(source, name, std::move(folder));
+    if (DeletesTemporaryFile(outcome) && IsBrowserTemporaryFile(source)) DeleteFileA(source.c_str());
 }

@@ -3,6 +3,7 @@
 #include "download/Archiver.h"
 #include "download/ArchiverCommand.h"
 #include "platform/Module.h"
+#include "platform/RegKey.h"
 
 #include <shellapi.h>
 
@@ -10,36 +11,34 @@ namespace {
 
 constexpr char kArchiverCommandKey[] = "Ombrix\\Shell\\Open\\Command";
 // The open command may be longer than a path: it carries arguments too.
-constexpr LONG kCommandBufferSize = 324;
+constexpr DWORD kCommandBytes = 324;
 
 }  // namespace
 
 std::string GetArchiverPath() {
-    std::string command;
-    {
-        char buffer[kCommandBufferSize] = {};
-        LONG size = kCommandBufferSize;
-        if (RegQueryValueA(HKEY_CLASSES_ROOT, kArchiverCommandKey, buffer, &size) != ERROR_SUCCESS) {
-            return {};
-        }
-        buffer[kCommandBufferSize - 1] = '\0';
-        command = buffer;
+    // The default value as text, whatever its type, as RegQueryValueA reads it.
+    CRegKey key;
+    CRegText command;
+    if (key.OpenEx(HKEY_CLASSES_ROOT, kArchiverCommandKey, KEY_QUERY_VALUE) != ERROR_SUCCESS ||
+        key.QueryText(nullptr, kCommandBytes, command) != ERROR_SUCCESS) {
+        return {};
     }
-    if (command.empty()) return {};
+    std::string& text = command.m_strText;
+    if (text.empty()) return {};
     // Folds letters beyond ASCII by the user's locale too.
-    CharLowerA(&command[0]);
-    return ArchiverPathFromCommand(command, IsAnsiLeadByte);
+    CharLowerA(&text[0]);
+    return ArchiverPathFromCommand(text, IsAnsiLeadByte);
 }
 
-int CHelperApp::LaunchArchiver(const std::string& file, const std::string& folder) {
+bool CHelperApp::LaunchArchiver(const std::string& file, const std::string& folder) {
     const std::string parameters = "\"" + file + "\"";
     const std::string archiver = GetArchiverPath();
     if (!archiver.empty()) {
         const HINSTANCE started =
             ShellExecuteA(nullptr, "open", WithoutUnmatchedQuote(archiver).c_str(),
                           parameters.c_str(), folder.c_str(), SW_SHOWNORMAL);
-        if (reinterpret_cast<INT_PTR>(started) > 32) return 1;
+        if (reinterpret_cast<INT_PTR>(started) > 32) return true;
     }
     ShowMessage(IDP_LAUNCH_FAILED, MB_OK);
-    return 0;
+    return false;
 }

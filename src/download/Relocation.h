@@ -8,13 +8,6 @@
 bool IsSamePath(const std::string& source, const std::string& target);
 
 // The download folder a folder text names: made full against the current
-// folder, without a trailing separator unless it is a drive's root. A text
-// that can't be made full stays as it is, and then names no usable folder.
+// folder, without a trailing separator unless it is a drive's root. Empty
+// when the text is empty or can't be made full: it names no folder.
 std::string DownloadFolder(const std::string& text);
-
-// What MoveToFolder achieved.
-enum MoveResult {
-    kNotMoved = -1,         // the file did not arrive; it is still at its source
-    kMovedNotLaunched = 0,  // moved, but the archive utility did not start (105 shown)
-    kMovedAndLaunched = 1,
-};

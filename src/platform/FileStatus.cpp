@@ -2,25 +2,37 @@
 
 #include "platform/FindHandle.h"
 #include "platform/Handle.h"
+#include "platform/Module.h"
+#include "platform/VolumeRoot.h"
+
+#include <mbstring.h>
 
 namespace {
 
-// The root of a full path's volume: "C:\" or "\\server\share\".
-std::string VolumeRoot(const std::string& fullPath) {
-    if (fullPath.compare(0, 2, "\\\\") != 0) return fullPath.substr(0, 3);
-    const std::string::size_type serverEnd = fullPath.find('\\', 2);
-    if (serverEnd == std::string::npos) return fullPath + '\\';
-    const std::string::size_type shareEnd = fullPath.find('\\', serverEnd + 1);
-    if (shareEnd == std::string::npos) return fullPath + '\\';
-    return fullPath.substr(0, shareEnd + 1);
-}
-
 // Opened for no access at all: only to ask who the file is, so that no
 // other holder's sharing stands in the way. (9x knows no FILE_SHARE_DELETE.)
-bool FileIdentity(const std::string& path, BY_HANDLE_FILE_INFORMATION& identity) {
-    const CHandle file(CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                   OPEN_EXISTING, 0, nullptr));
-    return file.IsValid() && GetFileInformationByHandle(file.Get(), &identity);
+CHandle OpenForIdentity(const std::string& path) {
+    return CHandle(CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                               OPEN_EXISTING, 0, nullptr));
+}
+
+// A file index of 0 or a volume serial number of 0 tells nothing: some
+// redirectors report them so.
+bool IsKnownIdentity(const BY_HANDLE_FILE_INFORMATION& identity) {
+    return identity.dwVolumeSerialNumber != 0 &&
+           (identity.nFileIndexHigh != 0 || identity.nFileIndexLow != 0);
+}
+
+// The full path of an existing file in its 8.3 short form, the one spelling
+// that every other spelling of it comes to; the full path when the system
+// gives no short form.
+std::string ShortFullPath(const std::string& path) {
+    std::string fullPath;
+    std::string::size_type namePart = 0;
+    if (!GetFullPath(path, fullPath, namePart)) return path;
+    char buffer[MAX_PATH] = {};
+    const DWORD length = GetShortPathNameA(fullPath.c_str(), buffer, MAX_PATH);
+    return length > 0 && length < MAX_PATH ? std::string(buffer, length) : fullPath;
 }
 
 }  // namespace
@@ -42,7 +54,8 @@ bool GetFileStatus(const std::string& path, CFileStatus& status) {
     if (!GetFullPath(path, fullPath, namePart)) return false;
 
     DWORD serial = 0, maxComponent = 0, flags = 0;
-    if (!GetVolumeInformationA(VolumeRoot(fullPath).c_str(), nullptr, 0, &serial, &maxComponent,
+    const std::string root = VolumeRoot(fullPath, IsAnsiLeadByte);
+    if (root.empty() || !GetVolumeInformationA(root.c_str(), nullptr, 0, &serial, &maxComponent,
                                &flags, nullptr, 0)) {
         return false;
     }
@@ -59,15 +72,25 @@ bool GetFileStatus(const std::string& path, CFileStatus& status) {
     return true;
 }
 
-bool IsVolumeRoot(const std::string& fullPath) {
-    const std::string root = VolumeRoot(fullPath);
-    return root == fullPath || root == fullPath + '\\';
+bool IsSamePathText(const std::string& first, const std::string& second) {
+    return _mbsicmp(reinterpret_cast<const unsigned char*>(first.c_str()),
+                    reinterpret_cast<const unsigned char*>(second.c_str())) == 0;
 }
 
 bool IsSameFile(const std::string& first, const std::string& second) {
-    BY_HANDLE_FILE_INFORMATION a = {};
-    BY_HANDLE_FILE_INFORMATION b = {};
-    return FileIdentity(first, a) && FileIdentity(second, b) &&
-           a.dwVolumeSerialNumber == b.dwVolumeSerialNumber &&
-           a.nFileIndexHigh == b.nFileIndexHigh && a.nFileIndexLow == b.nFileIndexLow;
+    // Both open at once: a file index holds only while a handle is open.
+    const CHandle a = OpenForIdentity(first);
+    const CHandle b = OpenForIdentity(second);
+    BY_HANDLE_FILE_INFORMATION identityA = {};
+    BY_HANDLE_FILE_INFORMATION identityB = {};
+    if (!a.IsValid() || !b.IsValid() || !GetFileInformationByHandle(a.Get(), &identityA) ||
+        !GetFileInformationByHandle(b.Get(), &identityB)) {
+        return false;
+    }
+    if (IsKnownIdentity(identityA) && IsKnownIdentity(identityB)) {
+        return identityA.dwVolumeSerialNumber == identityB.dwVolumeSerialNumber &&
+               identityA.nFileIndexHigh == identityB.nFileIndexHigh &&
+               identityA.nFileIndexLow == identityB.nFileIndexLow;
+    }
+    return IsSamePathText(ShortFullPath(first), ShortFullPath(second));
 }

@@ -32,11 +32,14 @@ inline bool HasWildcard(const std::string& path) {
     return path.find_first_of("*?") != std::string::npos;
 }
 
-// Whether a full path is the root of its volume: "C:\" or "\\server\share\",
-// with or without the closing separator.
-bool IsVolumeRoot(const std::string& fullPath);
+// Whether two path texts are equal without regard to case, compared in the
+// process's multibyte code page: a lead byte and its trail byte are one
+// character.
+bool IsSamePathText(const std::string& first, const std::string& second);
 
 // Whether two paths name one existing file, whatever their spelling: 8.3
 // short and long forms, "." and ".." steps, links. Compared by volume serial
-// number and file index; false when either file can't be opened.
+// number and file index while both files are open; where the system reports
+// either as 0 (unknown), by the texts of their full short paths. False when
+// either file can't be opened.
 bool IsSameFile(const std::string& first, const std::string& second);

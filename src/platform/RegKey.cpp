@@ -1,5 +1,14 @@
 #include "platform/RegKey.h"
 
+#include <vector>
+
+namespace {
+
+// How often a read follows a value that keeps growing under it.
+constexpr int kReadAttempts = 8;
+
+}  // namespace
+
 CRegKey& CRegKey::operator=(CRegKey&& other) noexcept {
     if (this != &other) {
         Close();
@@ -49,4 +58,28 @@ LONG CRegKey::CreateEx(HKEY root, const char* path, REGSAM access) {
 LONG CRegKey::SetString(const char* name, const std::string& text) {
     return RegSetValueExA(m_hKey, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
                           static_cast<DWORD>(text.size() + 1));
+}
+
+LONG CRegKey::QueryText(const char* name, DWORD maxBytes, CRegText& value) const {
+    DWORD type = 0;
+    DWORD size = 0;
+    LONG result = RegQueryValueExA(m_hKey, name, nullptr, &type, nullptr, &size);
+    for (int attempt = 0; result == ERROR_SUCCESS && attempt < kReadAttempts; ++attempt) {
+        if (size > maxBytes) return ERROR_MORE_DATA;
+        // One byte more: the text ends even when the value was stored without its NUL.
+        std::vector<char> buffer(size + 1, '\0');
+        DWORD read = size;
+        result = RegQueryValueExA(m_hKey, name, nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()),
+                                  &read);
+        if (result == ERROR_SUCCESS) {
+            value.m_dwType = type;
+            value.m_dwSize = read;
+            value.m_strText = buffer.data();
+            return ERROR_SUCCESS;
+        }
+        if (result != ERROR_MORE_DATA) return result;
+        size = read;
+        result = ERROR_SUCCESS;
+    }
+    return result == ERROR_SUCCESS ? ERROR_MORE_DATA : result;
 }

@@ -4,6 +4,14 @@
 #include <string>
 #include <utility>
 
+// A text value as the registry reported it: its type, its byte count
+// (terminator included as stored) and its text up to the first NUL.
+struct CRegText {
+    DWORD m_dwType = 0;
+    DWORD m_dwSize = 0;
+    std::string m_strText;
+};
+
 // Owns one open registry key; closes it when it goes. Every call returns the
 // platform's own result code and leaves the key as it was on failure.
 class CRegKey {
@@ -22,6 +30,13 @@ public:
 
     // Sets a REG_SZ value with its terminating NUL.
     LONG SetString(const char* name, const std::string& text);
+
+    // Reads a value of at most maxBytes bytes as text, whatever its type (the
+    // caller decides what a type means); name null or "" is the default
+    // value. ERROR_MORE_DATA when it is longer. A value that another process
+    // makes longer between the size and the read is asked for again, a few
+    // times. value is set only on success.
+    LONG QueryText(const char* name, DWORD maxBytes, CRegText& value) const;
 
     HKEY Get() const { return m_hKey; }
     bool IsOpen() const { return m_hKey != nullptr; }

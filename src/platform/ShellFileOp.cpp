@@ -30,6 +30,8 @@ bool ShellMoveFile(const std::string& source, const std::string& target, CShellM
     operation.wFunc = FO_MOVE;
     operation.pFrom = from;
     operation.pTo = to;
+    // The target is the caller's own empty claim: no question about replacing it.
+    operation.fFlags = FOF_NOCONFIRMATION;
     outcome.m_nResult = SHFileOperationA(&operation);
     outcome.m_bAnyAborted = operation.fAnyOperationsAborted != FALSE;
     return true;

@@ -38,37 +38,37 @@ constexpr const char* kListedTypes[] = {"application/zip", "multipart/x-tar"};
 // Adds the type to the TYPE list unless some TYPEn holds it already.
 LONG ListType(CRegKey& viewers, const char* mimeType) {
     char slotName[16];
-    if (FindTypeSlot(slotName, viewers.Get(), mimeType) == 0) return ERROR_SUCCESS;
+    if (FindTypeSlot(slotName, viewers, mimeType) == TypeSlot::Listed) return ERROR_SUCCESS;
     return viewers.SetString(slotName, mimeType);
 }
 
 }  // namespace
 
-int CHelperApp::RegisterViewer() {
+CHelperApp::Registration CHelperApp::RegisterViewer() {
     const std::string executable = GetModulePath(m_hInstance);
 
     {
         // Only a test that Navigator 2.0 or later is installed for this user.
         CRegKey navigator;
-        if (navigator.Open(HKEY_CURRENT_USER, kNavigatorKey) != ERROR_SUCCESS) return 1;
+        if (navigator.Open(HKEY_CURRENT_USER, kNavigatorKey) != ERROR_SUCCESS) return Registration::NavigatorMissing;
     }
 
     // Nothing written before a failure is undone.
     {
         CRegKey viewers;
-        if (viewers.Create(HKEY_CURRENT_USER, kViewersKey) != ERROR_SUCCESS) return 2;
+        if (viewers.Create(HKEY_CURRENT_USER, kViewersKey) != ERROR_SUCCESS) return Registration::WriteFailed;
         for (const char* mimeType : kViewerTypes) {
-            if (viewers.SetString(mimeType, executable) != ERROR_SUCCESS) return 2;
+            if (viewers.SetString(mimeType, executable) != ERROR_SUCCESS) return Registration::WriteFailed;
         }
         for (const char* mimeType : kListedTypes) {
-            if (ListType(viewers, mimeType) != ERROR_SUCCESS) return 2;
+            if (ListType(viewers, mimeType) != ERROR_SUCCESS) return Registration::WriteFailed;
         }
-        if (ListType(viewers, kPrivateType) != ERROR_SUCCESS) return 2;
-        if (viewers.SetString(kPrivateType, executable) != ERROR_SUCCESS) return 2;
+        if (ListType(viewers, kPrivateType) != ERROR_SUCCESS) return Registration::WriteFailed;
+        if (viewers.SetString(kPrivateType, executable) != ERROR_SUCCESS) return Registration::WriteFailed;
     }
 
     CRegKey suffixes;
-    if (suffixes.Create(HKEY_CURRENT_USER, kSuffixesKey) != ERROR_SUCCESS) return 2;
-    if (suffixes.SetString(kPrivateType, kPrivateSuffixes) != ERROR_SUCCESS) return 2;
-    return 0;
+    if (suffixes.Create(HKEY_CURRENT_USER, kSuffixesKey) != ERROR_SUCCESS) return Registration::WriteFailed;
+    if (suffixes.SetString(kPrivateType, kPrivateSuffixes) != ERROR_SUCCESS) return Registration::WriteFailed;
+    return Registration::Done;
 }

@@ -9,10 +9,10 @@ void CHelperApp::RunSetup(const std::string& folder) {
 
     WriteSettingString(kSettingsSection, kLaunchDirValue, dialog.m_strFolder);
     switch (RegisterViewer()) {
-    case 0:
+    case Registration::Done:
         ShowMessage(IDP_REGISTERED, MB_OK | MB_ICONINFORMATION);
         break;
-    case 1:
+    case Registration::NavigatorMissing:
         ShowMessage(IDP_NAVIGATOR_MISSING, MB_OK);
         break;
     default:

@@ -39,6 +39,7 @@ constexpr char kRootFile[] = "C:\\faulttest-root.zip";
 
 constexpr char kDownloaded[] = "PK\x03\x04 the archive just downloaded";
 constexpr char kEarlier[] = "PK\x03\x04 an earlier download of the same name";
+constexpr char kNextDownload[] = "PK\x03\x04 the browser's next download";
 
 std::string Path(const std::string& relative) { return std::string(kRoot) + "\\" + relative; }
 std::string Temporary() { return Path("Temp\\M1.TMP"); }
@@ -56,8 +57,9 @@ Value Dword(DWORD number) {
     return {REG_DWORD, std::string(reinterpret_cast<const char*>(&number), sizeof number)};
 }
 
-// What a person does with a window.
-enum class Act { Yes, No, Ok, Cancel, Pick, PickRemoved };
+// What a person does with a window. NextDownloadThenOk: while the box is up,
+// Navigator puts its next download under the same temporary name; then OK.
+enum class Act { Yes, No, Ok, Cancel, Pick, PickRemoved, NextDownloadThenOk };
 
 struct Step {
     std::string window;  // "110", "111", "112", "105" or "picker"
@@ -95,6 +97,7 @@ struct FaultCase {
     std::string launchedIn = Path("Download");
     std::string earlierAt;              // TargetFile*: where the earlier bytes are; "" none
     std::string savedFolder;            // LaunchDir afterwards, REG_SZ; "" unchanged
+    std::string nextDownloadAt;         // NextDownloadThenOk: where its bytes are
 
     FaultCase& Folder(Value value) { launchDir = std::move(value); return *this; }
     FaultCase& Folder(const std::string& text) { return Folder(Sz(text)); }
@@ -122,6 +125,7 @@ struct FaultCase {
     FaultCase& LaunchedOn(const std::string& file) { launchedOn = file; return *this; }
     FaultCase& Earlier(const std::string& file) { earlierAt = file; return *this; }
     FaultCase& Saves(const std::string& folder) { savedFolder = folder; return *this; }
+    FaultCase& NextDownload(const std::string& file) { nextDownloadAt = file; return *this; }
 };
 
 FaultCase Row(const std::string& name) {
@@ -190,6 +194,8 @@ bool Perform(HWND window, const Step& step) {
         // the same, and the move then has no folder to go to.
         return probe::SelectFolder(window, step.folder) &&
                RemoveDirectoryA(step.folder.c_str()) && probe::Press(window, IDOK);
+    case Act::NextDownloadThenOk:
+        return WriteBytes(Temporary(), kNextDownload) && probe::Press(window, IDOK);
     }
     return false;
 }
@@ -321,6 +327,7 @@ TEST_P(FaultMatrixTest, DownloadEndsWhereExpected) {
     if (c.before == Before::TargetFile || c.before == Before::TargetFileHeldOpen) {
         EXPECT_EQ(FilesHolding(kEarlier), Only(c.earlierAt));
     }
+    EXPECT_EQ(FilesHolding(kNextDownload), Only(c.nextDownloadAt));
 
     const auto launches = dlbench::WaitForLaunches(kStandinLog, c.launchedOn.empty() ? 0 : 1);
     if (c.launchedOn.empty()) {
@@ -441,6 +448,13 @@ INSTANTIATE_TEST_SUITE_P(
             .With(Archiver::ExecutableMissing)
             .Sees({{"105", Act::Ok}})
             .Left(Target()),
+        // The browser reuses the temporary name while 105 is up: that next
+        // download is not the one handled here, and stays.
+        Row("LaunchFailsTemporaryNameReused")
+            .With(Archiver::NotRegistered)
+            .Sees({{"105", Act::NextDownloadThenOk}})
+            .Left(Target())
+            .NextDownload(Temporary()),
 
         // Folder and name together make 260 characters, one more than a path
         // can hold with its terminator.
@@ -486,6 +500,12 @@ INSTANTIATE_TEST_SUITE_P(
             .Opened(kPicked + "\\tools.zip", kPicked)
             .Saves(kPicked),
         Row("FolderOnUnmappedDrive").Folder("Q:\\Download").Sees({{"110", Act::No}}).Left(""),
+        // An empty folder text names no folder, not the current drive's root.
+        Row("FolderEmpty")
+            .Folder("")
+            .Sees({{"110", Act::Yes}, {"picker", Act::Pick, kPicked}})
+            .Opened(kPicked + "\\tools.zip", kPicked)
+            .Saves(kPicked),
 
         // The name is taken already: the download takes the first free one,
         // and the earlier entry stays as it was.

@@ -62,7 +62,7 @@ bool CreateVolatileKey(HKEY root, const std::string& path) {
     return true;
 }
 
-bool DenyValueWrites(HKEY root, const std::string& path) {
+bool AllowOnly(HKEY root, const std::string& path, REGSAM allowed) {
     HKEY key = nullptr;
     if (RegCreateKeyExA(root, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
                         nullptr) != ERROR_SUCCESS) {
@@ -73,7 +73,7 @@ bool DenyValueWrites(HKEY root, const std::string& path) {
     CreateWellKnownSid(WinWorldSid, nullptr, sid, &sidSize);
 
     EXPLICIT_ACCESS_A access = {};
-    access.grfAccessPermissions = KEY_READ | KEY_CREATE_SUB_KEY;
+    access.grfAccessPermissions = allowed;
     access.grfAccessMode = SET_ACCESS;
     access.grfInheritance = NO_INHERITANCE;
     access.Trustee.TrusteeForm = TRUSTEE_IS_SID;

@@ -18,7 +18,8 @@ std::map<std::string, std::string> Snapshot(HKEY root, const std::string& path);
 bool CreateVolatileKey(HKEY root, const std::string& path);
 
 // Creates the key if needed and gives it an access list that lets everyone
-// read it and create subkeys but not set values (ERROR_ACCESS_DENIED).
-bool DenyValueWrites(HKEY root, const std::string& path);
+// do only what access allows: KEY_READ | KEY_CREATE_SUB_KEY, say, refuses
+// value writes (ERROR_ACCESS_DENIED).
+bool AllowOnly(HKEY root, const std::string& path, REGSAM access);
 
 }  // namespace testreg

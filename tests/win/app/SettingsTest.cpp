@@ -2,6 +2,7 @@
 #include "platform/Module.h"
 
 #include "Registry.h"
+#include "RegistryExtras.h"
 
 #include <gtest/gtest.h>
 
@@ -70,9 +71,19 @@ INSTANTIATE_TEST_SUITE_P(
                    std::string(5000, 'y')}),
     [](const ::testing::TestParamInfo<StoredCase>& info) { return std::string(info.param.name); });
 
+// Where the user may only read the settings (a restricted token on NT), the
+// keys can't be opened for writing; the stored folder still reads.
+TEST_F(SettingsTest, StoredFolderReadsWithReadAccessOnly) {
+    ASSERT_TRUE(testreg::SetString(HKEY_CURRENT_USER, sectionKey, kLaunchDirValue, "D:\\Mine"));
+    ASSERT_TRUE(testreg::AllowOnly(HKEY_CURRENT_USER, companyKey, KEY_READ));
+    ASSERT_TRUE(testreg::AllowOnly(HKEY_CURRENT_USER, sectionKey, KEY_READ));
+    EXPECT_FALSE(app.WriteSettingString(kSettingsSection, kLaunchDirValue, "D:\\Other"));
+    EXPECT_EQ(Read(), "D:\\Mine");
+}
+
 TEST_F(SettingsTest, WriteStoresRegSzWithItsTerminator) {
-    EXPECT_EQ(app.WriteSettingString(kSettingsSection, kLaunchDirValue, "C:\\Archive"), 1);
-    EXPECT_EQ(app.WriteSettingString(kSettingsSection, kLaunchDirValue, "C:\\Download"), 1);
+    EXPECT_TRUE(app.WriteSettingString(kSettingsSection, kLaunchDirValue, "C:\\Archive"));
+    EXPECT_TRUE(app.WriteSettingString(kSettingsSection, kLaunchDirValue, "C:\\Download"));
     DWORD type = 0;
     std::string bytes;
     ASSERT_TRUE(testreg::ReadValue(HKEY_CURRENT_USER, sectionKey, kLaunchDirValue, &type, &bytes));
@@ -83,12 +94,12 @@ TEST_F(SettingsTest, WriteStoresRegSzWithItsTerminator) {
 
 TEST_F(SettingsTest, AWrittenLongFolderReadsBackWhole) {
     const std::string folder = "C:\\" + std::string(400, 'f');
-    EXPECT_EQ(app.WriteSettingString(kSettingsSection, kLaunchDirValue, folder), 1);
+    EXPECT_TRUE(app.WriteSettingString(kSettingsSection, kLaunchDirValue, folder));
     EXPECT_EQ(Read(), folder);
 }
 
 TEST_F(SettingsTest, AnotherApplicationNameUsesAnotherKey) {
-    EXPECT_EQ(app.WriteSettingString(kSettingsSection, kLaunchDirValue, "C:\\Mine"), 1);
+    EXPECT_TRUE(app.WriteSettingString(kSettingsSection, kLaunchDirValue, "C:\\Mine"));
     CHelperApp renamed;
     renamed.m_strAppName = "RENAMED";
     renamed.SetCompanyKey(kCompanyKey);

@@ -68,7 +68,7 @@ TEST_P(LaunchArchiverTest, StartsTheUtilityOnTheQuotedFileInTheFolder) {
 
     CRobot robot;
     robot.Start();
-    EXPECT_EQ(m_app.LaunchArchiver(file, Path("My Downloads")), 1);
+    EXPECT_TRUE(m_app.LaunchArchiver(file, Path("My Downloads")));
     ExpectSeen(robot.Finish(), {});
 
     const std::vector<Launch> launches = Launches(1);
@@ -100,7 +100,7 @@ TEST_P(LaunchFailureTest, Shows105AndReturns0) {
 
     CRobot robot;
     robot.Press(IDOK).Start();
-    EXPECT_EQ(m_app.LaunchArchiver(file, kRoot), 0);
+    EXPECT_FALSE(m_app.LaunchArchiver(file, kRoot));
     ExpectSeen(robot.Finish(), {kText105});
     EXPECT_TRUE(Launches(0).empty());
     // The launch never touches the file.

@@ -1,6 +1,6 @@
 #include "DownloadFixture.h"
 
-#include "download/Relocation.h"
+#include "platform/Handle.h"
 
 #include <ostream>
 #include <string>
@@ -24,7 +24,8 @@ protected:
 TEST_F(RelocationTest, MissingFolderIsCreatedWithoutAQuestion) {
     CRobot robot;
     robot.Start();
-    EXPECT_EQ(m_app.RelocateDownload(m_source, "tools.zip", Path("Download")), 1);
+    EXPECT_EQ(m_app.RelocateDownload(m_source, "tools.zip", Path("Download")),
+              Outcome::KeptAndOpened);
     ExpectSeen(robot.Finish(), {});
 
     EXPECT_EQ(ReadBytes(Path("Download\\tools.zip")), kBytes);
@@ -42,7 +43,8 @@ TEST_F(RelocationTest, ExistingFolderWithOtherAttributesIsUsed) {
     SetFileAttributesA(Path("Download").c_str(), FILE_ATTRIBUTE_HIDDEN);
     CRobot robot;
     robot.Start();
-    EXPECT_EQ(m_app.RelocateDownload(m_source, "tools.zip", Path("Download")), 1);
+    EXPECT_EQ(m_app.RelocateDownload(m_source, "tools.zip", Path("Download")),
+              Outcome::KeptAndOpened);
     ExpectSeen(robot.Finish(), {});
     EXPECT_EQ(ReadBytes(Path("Download\\tools.zip")), kBytes);
     Launches(1);
@@ -69,7 +71,7 @@ protected:
 TEST_P(UncreatableFolderTest, DecliningTheQuestionReturns0AndKeepsTheSetting) {
     CRobot robot;
     robot.Press(IDNO).Start();
-    EXPECT_EQ(m_app.RelocateDownload(m_source, "tools.zip", GetParam().folder), 0);
+    EXPECT_EQ(m_app.RelocateDownload(m_source, "tools.zip", GetParam().folder), Outcome::Declined);
     ExpectSeen(robot.Finish(), {kText110});
     EXPECT_EQ(LaunchDir(), "<none>");
     // Relocation leaves the temporary file to its caller.
@@ -80,7 +82,7 @@ TEST_P(UncreatableFolderTest, DecliningTheQuestionReturns0AndKeepsTheSetting) {
 TEST_P(UncreatableFolderTest, CancellingThePickerReturns0AndKeepsTheSetting) {
     CRobot robot;
     robot.Press(IDYES).CancelPicker().Start();
-    EXPECT_EQ(m_app.RelocateDownload(m_source, "tools.zip", GetParam().folder), 0);
+    EXPECT_EQ(m_app.RelocateDownload(m_source, "tools.zip", GetParam().folder), Outcome::Declined);
     ExpectSeen(robot.Finish(), {kText110, "picker"});
     EXPECT_EQ(LaunchDir(), "<none>");
     EXPECT_EQ(ReadBytes(m_source), kBytes);
@@ -92,7 +94,9 @@ INSTANTIATE_TEST_SUITE_P(
                       UncreatableCase{"NamesAFile", Path("file.txt")},
                       // A pattern names no one folder, though the search would
                       // find Download by it.
-                      UncreatableCase{"Wildcard", Path("Down*")}),
+                      UncreatableCase{"Wildcard", Path("Down*")},
+                      // Empty names no folder: not the current drive's root.
+                      UncreatableCase{"Empty", ""}),
     [](const ::testing::TestParamInfo<UncreatableCase>& info) {
         return std::string(info.param.name);
     });
@@ -123,7 +127,7 @@ TEST_P(FolderTextTest, DownloadGoesIntoTheFolderTheTextNames) {
     ASSERT_TRUE(SetCurrentDirectoryA(kRoot));
     CRobot robot;
     robot.Start();
-    EXPECT_EQ(m_app.RelocateDownload(m_source, c.fileName, c.folder), 1);
+    EXPECT_EQ(m_app.RelocateDownload(m_source, c.fileName, c.folder), Outcome::KeptAndOpened);
     ExpectSeen(robot.Finish(), {});
     EXPECT_EQ(ReadBytes(c.kept), kBytes);
     const std::vector<Launch> launches = Launches(1);
@@ -153,7 +157,8 @@ TEST_F(RelocationTest, PickedFolderIsSavedAndUsed) {
     ASSERT_TRUE(CreateDirectoryA(Path("Picked").c_str(), nullptr));
     CRobot robot;
     robot.Press(IDYES).PickFolder(Path("Picked")).Start();
-    EXPECT_EQ(m_app.RelocateDownload(m_source, "tools.zip", Path("Missing\\Download")), 1);
+    EXPECT_EQ(m_app.RelocateDownload(m_source, "tools.zip", Path("Missing\\Download")),
+              Outcome::KeptAndOpened);
     ExpectSeen(robot.Finish(), {kText110, "picker"});
 
     EXPECT_EQ(LaunchDir(), Path("Picked"));
@@ -168,7 +173,8 @@ TEST_F(RelocationTest, PickedFolderIsSavedEvenWhenTheMoveFails) {
     ASSERT_TRUE(DeleteFileA(m_source.c_str()));
     CRobot robot;
     robot.Press(IDYES).PickFolder(Path("Picked")).Start();
-    EXPECT_EQ(m_app.RelocateDownload(m_source, "tools.zip", Path("Missing\\Download")), 0);
+    EXPECT_EQ(m_app.RelocateDownload(m_source, "tools.zip", Path("Missing\\Download")),
+              Outcome::SourceGone);
     ExpectSeen(robot.Finish(), {kText110, "picker"});
     EXPECT_EQ(LaunchDir(), Path("Picked"));
     EXPECT_TRUE(Launches(0).empty());
@@ -187,7 +193,8 @@ protected:
 TEST_F(SamePathTest, CaseOnlyDifferenceIsTheSamePath) {
     CRobot robot;
     robot.Press(IDNO).Start();
-    EXPECT_EQ(m_app.RelocateDownload(m_inPlace, "TOOLS.ZIP", "c:\\dltest\\DOWNLOAD"), 0);
+    EXPECT_EQ(m_app.RelocateDownload(m_inPlace, "TOOLS.ZIP", "c:\\dltest\\DOWNLOAD"),
+              Outcome::InPlace);
     ExpectSeen(robot.Finish(), {kText111});
     EXPECT_EQ(ReadBytes(m_inPlace), kBytes);
     EXPECT_EQ(LaunchDir(), "<none>");
@@ -207,7 +214,7 @@ class SpellingTest : public SamePathTest, public ::testing::WithParamInterface<S
 TEST_P(SpellingTest, SourceFolderUnderAnotherSpellingIsTheSamePath) {
     CRobot robot;
     robot.Press(IDNO).Start();
-    EXPECT_EQ(m_app.RelocateDownload(m_inPlace, "tools.zip", GetParam().folder), 0);
+    EXPECT_EQ(m_app.RelocateDownload(m_inPlace, "tools.zip", GetParam().folder), Outcome::InPlace);
     ExpectSeen(robot.Finish(), {kText111});
     EXPECT_EQ(ReadBytes(m_inPlace), kBytes);
 }
@@ -238,7 +245,7 @@ TEST_F(SamePathTest, ShortFormOfTheSourceIsTheSamePath) {
 
     CRobot robot;
     robot.Press(IDNO).Start();
-    EXPECT_EQ(m_app.RelocateDownload(shortSource, "tools.zip", longFolder), 0);
+    EXPECT_EQ(m_app.RelocateDownload(shortSource, "tools.zip", longFolder), Outcome::InPlace);
     ExpectSeen(robot.Finish(), {kText111});
     EXPECT_EQ(ReadBytes(longFolder + "\\tools.zip"), kBytes);
 }
@@ -248,7 +255,8 @@ TEST_F(SamePathTest, PickingTheSameFolderAsksAgain) {
     CRobot robot;
     robot.Press(IDYES).PickFolder(Path("Download"))
          .Press(IDYES).PickFolder(Path("Other")).Start();
-    EXPECT_EQ(m_app.RelocateDownload(m_inPlace, "tools.zip", Path("Download")), 1);
+    EXPECT_EQ(m_app.RelocateDownload(m_inPlace, "tools.zip", Path("Download")),
+              Outcome::KeptAndOpened);
     ExpectSeen(robot.Finish(), {kText111, "picker", kText111, "picker"});
 
     EXPECT_EQ(LaunchDir(), Path("Other"));
@@ -260,7 +268,7 @@ TEST_F(SamePathTest, PickingTheSameFolderAsksAgain) {
 TEST_F(SamePathTest, RefusingInALaterPassKeepsTheFolderPickedBefore) {
     CRobot robot;
     robot.Press(IDYES).PickFolder(Path("Download")).Press(IDNO).Start();
-    EXPECT_EQ(m_app.RelocateDownload(m_inPlace, "tools.zip", Path("Download")), 0);
+    EXPECT_EQ(m_app.RelocateDownload(m_inPlace, "tools.zip", Path("Download")), Outcome::InPlace);
     ExpectSeen(robot.Finish(), {kText111, "picker", kText111});
     EXPECT_EQ(LaunchDir(), Path("Download"));
     EXPECT_EQ(ReadBytes(m_inPlace), kBytes);
@@ -270,6 +278,7 @@ struct MoveCase {
     const char* name;
     std::string source;  // relative to the root
     std::string folder;
+    bool sourceHeldOpen;  // as the browser may hold it: without delete sharing
 };
 
 // Test names show the case name, not the bytes.
@@ -279,21 +288,33 @@ class MoveConfirmationTest : public RelocationTest,
                              public ::testing::WithParamInterface<MoveCase> {};
 
 TEST_P(MoveConfirmationTest, UnconfirmedMoveIsNotMovedWithoutAMessage) {
+    const MoveCase& c = GetParam();
     ASSERT_TRUE(CreateDirectoryA(Path("Download").c_str(), nullptr));
+    CHandle held;
+    if (c.sourceHeldOpen) {
+        held = CHandle(CreateFileA(m_source.c_str(), GENERIC_READ,
+                                   FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
+                                   nullptr));
+        ASSERT_TRUE(held.IsValid());
+    }
     CRobot robot;
     robot.Start();
-    EXPECT_EQ(m_app.MoveToFolder(Path(GetParam().source), "tools.zip", Path(GetParam().folder)),
-              kNotMoved);
+    EXPECT_EQ(m_app.MoveToFolder(Path(c.source), "tools.zip", Path(c.folder)), Outcome::NotHandled);
     ExpectSeen(robot.Finish(), {});
+    held = CHandle();
     EXPECT_TRUE(Launches(0).empty());
+    EXPECT_EQ(ReadBytes(m_source), kBytes);
+    // The name claimed for the move is given back.
+    EXPECT_FALSE(Exists(Path(c.folder + "\\tools.zip")));
 }
 
 // The shell reports success for a missing source and moves nothing; a
-// missing target folder makes it fail.
+// missing target folder makes it fail; a source held open stays.
 INSTANTIATE_TEST_SUITE_P(
     Moves, MoveConfirmationTest,
-    ::testing::Values(MoveCase{"SourceMissing", "Temp\\none.TMP", "Download"},
-                      MoveCase{"TargetFolderMissing", "Temp\\M1.TMP", "Missing"}),
+    ::testing::Values(MoveCase{"SourceMissing", "Temp\\none.TMP", "Download", false},
+                      MoveCase{"TargetFolderMissing", "Temp\\M1.TMP", "Missing", false},
+                      MoveCase{"SourceHeldOpen", "Temp\\M1.TMP", "Download", true}),
     [](const ::testing::TestParamInfo<MoveCase>& info) { return std::string(info.param.name); });
 
 // A name taken by an earlier file or a folder: the download takes the first
@@ -321,7 +342,8 @@ TEST_P(FreeNameTest, EarlierEntriesStayAndTheDownloadTakesAFreeName) {
     }
     CRobot robot;
     robot.Start();
-    EXPECT_EQ(m_app.RelocateDownload(m_source, c.fileName, Path("Download")), 1);
+    EXPECT_EQ(m_app.RelocateDownload(m_source, c.fileName, Path("Download")),
+              Outcome::KeptAndOpened);
     ExpectSeen(robot.Finish(), {});
 
     EXPECT_EQ(ReadBytes(Path("Download\\" + c.kept)), kBytes);
@@ -373,7 +395,8 @@ protected:
 TEST_P(FailedMoveTest, NoLeavesTheFileAtItsSource) {
     CRobot robot;
     robot.Press(IDNO).Start();
-    EXPECT_EQ(m_app.RelocateDownload(m_source, GetParam().fileName, GetParam().folder), 0);
+    EXPECT_EQ(m_app.RelocateDownload(m_source, GetParam().fileName, GetParam().folder),
+              Outcome::Declined);
     ExpectSeen(robot.Finish(), {kText112});
     EXPECT_EQ(ReadBytes(m_source), kBytes);
     EXPECT_EQ(LaunchDir(), "<none>");
@@ -384,7 +407,8 @@ TEST_P(FailedMoveTest, YesThenAFolderPickedMovesItThere) {
     ASSERT_TRUE(CreateDirectoryA(Path("Picked").c_str(), nullptr));
     CRobot robot;
     robot.Press(IDYES).PickFolder(Path("Picked")).Start();
-    EXPECT_EQ(m_app.RelocateDownload(m_source, GetParam().fileName, GetParam().folder), 1);
+    EXPECT_EQ(m_app.RelocateDownload(m_source, GetParam().fileName, GetParam().folder),
+              Outcome::KeptAndOpened);
     ExpectSeen(robot.Finish(), {kText112, "picker"});
     EXPECT_EQ(ReadBytes(Path("Picked\\" + GetParam().fileName)), kBytes);
     EXPECT_FALSE(Exists(m_source));
@@ -413,7 +437,7 @@ TEST_F(RelocationTest, Target259IsTheLongestThatMoves) {
     ASSERT_EQ(target.size(), 259u);
     CRobot robot;
     robot.Start();
-    EXPECT_EQ(m_app.RelocateDownload(m_source, name, kLongFolder), 1);
+    EXPECT_EQ(m_app.RelocateDownload(m_source, name, kLongFolder), Outcome::KeptAndOpened);
     ExpectSeen(robot.Finish(), {});
     EXPECT_EQ(ReadBytes(target), kBytes);
     Launches(1);
@@ -427,7 +451,7 @@ TEST_F(RelocationTest, WildcardInTheFolderNeverOverwritesAMatchingFile) {
 
     CRobot robot;
     robot.Press(IDNO).Start();
-    EXPECT_EQ(m_app.RelocateDownload(m_source, "*.zip", Path("Down*")), 0);
+    EXPECT_EQ(m_app.RelocateDownload(m_source, "*.zip", Path("Down*")), Outcome::Declined);
     ExpectSeen(robot.Finish(), {kText110});
     EXPECT_EQ(ReadBytes(Path("Download\\old.zip")), "older download");
     EXPECT_EQ(ReadBytes(m_source), kBytes);
@@ -437,7 +461,8 @@ TEST_F(RelocationTest, FailedLaunchAfterTheMoveKeepsTheMovedFile) {
     testreg::DeleteTree(HKEY_CLASSES_ROOT, "Ombrix");
     CRobot robot;
     robot.Press(IDOK).Start();
-    EXPECT_EQ(m_app.RelocateDownload(m_source, "tools.zip", Path("Download")), 0);
+    EXPECT_EQ(m_app.RelocateDownload(m_source, "tools.zip", Path("Download")),
+              Outcome::KeptNotOpened);
     ExpectSeen(robot.Finish(), {kText105});
     EXPECT_EQ(ReadBytes(Path("Download\\tools.zip")), kBytes);
     EXPECT_FALSE(Exists(m_source));

@@ -110,7 +110,7 @@ TEST_P(RegisterLayoutTest, WritesViewersTypesAndSuffixes) {
                                       value.bytes));
     }
 
-    EXPECT_EQ(m_app.RegisterViewer(), 0);
+    EXPECT_EQ(m_app.RegisterViewer(), CHelperApp::Registration::Done);
 
     ExpectViewerValues();
     ExpectSuffixValue();
@@ -199,7 +199,7 @@ TEST_F(RegisterViewerTest, WithoutNavigatorCreatesNothing) {
     ASSERT_TRUE(testreg::SetString(HKEY_CURRENT_USER, kNetscape, "Marker", "kept"));
     const auto before = testreg::Snapshot(HKEY_CURRENT_USER, kNetscape);
 
-    EXPECT_EQ(m_app.RegisterViewer(), 1);
+    EXPECT_EQ(m_app.RegisterViewer(), CHelperApp::Registration::NavigatorMissing);
 
     EXPECT_EQ(testreg::Snapshot(HKEY_CURRENT_USER, kNetscape), before);
     EXPECT_FALSE(testreg::KeyExists(HKEY_CURRENT_USER, kNavigator));
@@ -207,10 +207,10 @@ TEST_F(RegisterViewerTest, WithoutNavigatorCreatesNothing) {
 
 TEST_F(RegisterViewerTest, SecondRunChangesNothing) {
     ASSERT_TRUE(testreg::SetString(HKEY_CURRENT_USER, kViewers, "TYPE0", "text/html"));
-    ASSERT_EQ(m_app.RegisterViewer(), 0);
+    ASSERT_EQ(m_app.RegisterViewer(), CHelperApp::Registration::Done);
     const auto first = testreg::Snapshot(HKEY_CURRENT_USER, kNetscape);
 
-    EXPECT_EQ(m_app.RegisterViewer(), 0);
+    EXPECT_EQ(m_app.RegisterViewer(), CHelperApp::Registration::Done);
 
     EXPECT_EQ(testreg::Snapshot(HKEY_CURRENT_USER, kNetscape), first);
     EXPECT_EQ(TypeList().size(), 4u);
@@ -236,7 +236,7 @@ TEST_P(RegisterFailureTest, ReturnsTwoAndKeepsWhatWasWritten) {
     ASSERT_TRUE(c.arrange());
     const auto typesBefore = TypeList();
 
-    EXPECT_EQ(m_app.RegisterViewer(), 2);
+    EXPECT_EQ(m_app.RegisterViewer(), CHelperApp::Registration::WriteFailed);
 
     if (c.viewersWritten) {
         ExpectViewerValues();
@@ -267,7 +267,8 @@ INSTANTIATE_TEST_SUITE_P(
                     [] {
                         return testreg::SetString(HKEY_CURRENT_USER, kViewers, "TYPE0",
                                                   "text/html") &&
-                               testreg::DenyValueWrites(HKEY_CURRENT_USER, kViewers);
+                               testreg::AllowOnly(HKEY_CURRENT_USER, kViewers,
+                                                  KEY_READ | KEY_CREATE_SUB_KEY);
                     },
                     false, false},
         // Everything in the viewer table is written, then the suffix table
@@ -280,8 +281,11 @@ INSTANTIATE_TEST_SUITE_P(
                     true, false},
         // The suffix table exists but takes no value.
         FailureCase{"SuffixValueRefused",
-                    [] { return testreg::DenyValueWrites(HKEY_CURRENT_USER, kSuffixes); }, true,
-                    true}),
+                    [] {
+                        return testreg::AllowOnly(HKEY_CURRENT_USER, kSuffixes,
+                                                  KEY_READ | KEY_CREATE_SUB_KEY);
+                    },
+                    true, true}),
     [](const ::testing::TestParamInfo<FailureCase>& info) { return info.param.name; });
 
 }  // namespace
