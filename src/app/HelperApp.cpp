@@ -1,6 +1,7 @@
 #include "app/HelperApp.h"
 
 #include "app/VersionCheck.h"
+#include "platform/CommandLine.h"
 
 namespace {
 
@@ -22,7 +23,9 @@ int CHelperApp::OnStartup() {
     const std::string folder = GetSettingString(kSettingsSection, kLaunchDirValue, kDefaultFolder);
     Enable3dControls();
 
-    if (!m_strCommandLine.empty()) {
+    if (IsSwitch(m_strCommandLine.c_str(), kRemoveSwitch)) {
+        RemoveViewer();
+    } else if (!m_strCommandLine.empty()) {
         HandleDownload(folder);
     } else {
         RunSetup(folder);

@@ -1,5 +1,6 @@
 #pragma once
 #include "download/Outcome.h"
+#include "platform/RegKey.h"
 #include "platform/WinApp.h"
 
 #include <string>
@@ -10,8 +11,13 @@ inline constexpr char kSettingsSection[] = "Settings";
 inline constexpr char kLaunchDirValue[] = "LaunchDir";
 inline constexpr char kDefaultFolder[] = "C:\\Download";
 
+// The command-line tail that removes the helper from Navigator. No browser
+// hands over a path that starts with "/".
+inline constexpr char kRemoveSwitch[] = "/remove";
+
 // The application object. Each process does one job: started with a path it
-// keeps that download, started without one it runs setup.
+// keeps that download, with /remove it takes itself out of Navigator,
+// started without an argument it runs setup.
 class CHelperApp : public CWinApp {
 public:
     CHelperApp();
@@ -22,6 +28,11 @@ public:
 
     // Settings store, under HKCU\Software\<company>\<application name>.
     void SetCompanyKey(const char* company);
+    // That key's path below HKEY_CURRENT_USER.
+    std::string GetAppKeyPath() const;
+    // A key below it, opened for reading and writing and created where missing
+    // (the company and application keys too); not open when that fails.
+    CRegKey GetSectionKey(const char* section) const;
     // The stored text, or a copy of the default when it cannot be read.
     std::string GetSettingString(const char* section, const char* entry,
                                  const char* defaultValue) const;
@@ -46,6 +57,11 @@ public:
     // Setup road: the setup dialog, then registration and its message.
     void RunSetup(const std::string& folder);
     enum class Registration { Done, NavigatorMissing, WriteFailed };
-    // Writes the helper into Navigator's viewer, type and suffix tables.
+    // Writes the helper into Navigator's viewer, type and suffix tables,
+    // remembering the viewers and suffixes it replaces.
     Registration RegisterViewer();
+
+    // Removal road (/remove): asks, puts back what setup replaced, deletes
+    // the program's keys, and reports.
+    void RemoveViewer();
 };

@@ -5,12 +5,12 @@ namespace {
 
 // KEY_READ | KEY_SET_VALUE | KEY_CREATE_SUB_KEY.
 constexpr REGSAM kSettingsAccess = 0x2001F;
-// The setting has no length limit of its own.
-constexpr DWORD kAnyLength = 0x7FFFFFFF;
 
 // HKCU\Software (opened, never created)\company\application, the last two
 // created when missing. The intermediate keys close on return.
 CRegKey OpenApplicationKey(const std::string& company, const std::string& application) {
+    // Empty names would address Software itself.
+    if (company.empty() || application.empty()) return {};
     CRegKey software;
     if (software.OpenEx(HKEY_CURRENT_USER, "Software", kSettingsAccess) != ERROR_SUCCESS) return {};
     CRegKey companyKey;
@@ -37,18 +37,26 @@ void CHelperApp::SetCompanyKey(const char* company) {
     m_strProfileName = m_strAppName;
 }
 
+std::string CHelperApp::GetAppKeyPath() const {
+    return "Software\\" + m_strCompanyKey + "\\" + m_strProfileName;
+}
+
+CRegKey CHelperApp::GetSectionKey(const char* section) const {
+    return OpenSectionKey(m_strCompanyKey, m_strProfileName, section);
+}
+
 std::string CHelperApp::GetSettingString(const char* section, const char* entry,
                                          const char* defaultValue) const {
     // Every start leaves the keys behind where the user may create them; the
     // read itself only queries, so a user who may only read still gets the
     // stored folder.
-    OpenSectionKey(m_strCompanyKey, m_strProfileName, section);
+    GetSectionKey(section);
 
-    const std::string path = "Software\\" + m_strCompanyKey + "\\" + m_strProfileName + "\\" + section;
+    const std::string path = GetAppKeyPath() + "\\" + section;
     CRegKey key;
     CRegText value;
     if (key.OpenEx(HKEY_CURRENT_USER, path.c_str(), KEY_QUERY_VALUE) != ERROR_SUCCESS ||
-        key.QueryText(entry, kAnyLength, value) != ERROR_SUCCESS) {
+        key.QueryText(entry, CRegKey::kAnySize, value) != ERROR_SUCCESS) {
         return defaultValue;
     }
     // The type is not examined: the bytes up to the first zero are the text.
@@ -57,6 +65,6 @@ std::string CHelperApp::GetSettingString(const char* section, const char* entry,
 
 bool CHelperApp::WriteSettingString(const char* section, const char* entry,
                                     const std::string& text) const {
-    CRegKey key = OpenSectionKey(m_strCompanyKey, m_strProfileName, section);
+    CRegKey key = GetSectionKey(section);
     return key.IsOpen() && key.SetString(entry, text) == ERROR_SUCCESS;
 }

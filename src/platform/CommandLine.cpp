@@ -1,5 +1,9 @@
 #include "platform/CommandLine.h"
 
+#include "platform/AsciiCase.h"
+
+#include <string_view>
+
 namespace {
 
 constexpr unsigned char kSpace = 32;
@@ -22,4 +26,12 @@ const char* CommandLineTail(const char* commandLine, IsLeadByteFn isLeadByte) {
     }
     while (*p != '\0' && At(p) <= kSpace) ++p;
     return p;
+}
+
+bool IsSwitch(const char* tail, const char* name) {
+    std::string_view text(tail);
+    const std::string_view::size_type first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return false;
+    text = text.substr(first, text.find_last_not_of(" \t") - first + 1);
+    return EqualsIgnoringAsciiCase(text, name);
 }

@@ -7,3 +7,7 @@
 // characters whole; the end of the text always ends it. Returns a pointer into
 // the given text.
 const char* CommandLineTail(const char* commandLine, IsLeadByteFn isLeadByte);
+
+// Whether the tail is the switch name (such as "/remove"): compared without
+// regard to the case of ASCII letters, blanks and tabs around it ignored.
+bool IsSwitch(const char* tail, const char* name);

@@ -83,3 +83,30 @@ LONG CRegKey::QueryText(const char* name, DWORD maxBytes, CRegText& value) const
     }
     return result == ERROR_SUCCESS ? ERROR_MORE_DATA : result;
 }
+
+LONG CRegKey::DeleteValue(const char* name) {
+    return RegDeleteValueA(m_hKey, name);
+}
+
+LONG CRegKey::DeleteSubKeyTree(const char* name) {
+    {
+        CRegKey key;
+        const LONG opened = key.OpenEx(m_hKey, name, KEY_READ | KEY_WRITE);
+        if (opened != ERROR_SUCCESS) return opened;
+        // Always the first subkey: each one deleted moves the next up.
+        char child[MAX_PATH];
+        while (RegEnumKeyA(key.Get(), 0, child, sizeof child) == ERROR_SUCCESS) {
+            const LONG deleted = key.DeleteSubKeyTree(child);
+            if (deleted != ERROR_SUCCESS) return deleted;
+        }
+    }
+    return RegDeleteKeyA(m_hKey, name);
+}
+
+bool CRegKey::IsEmpty() const {
+    DWORD subKeys = 0;
+    DWORD values = 0;
+    return RegQueryInfoKeyA(m_hKey, nullptr, nullptr, nullptr, &subKeys, nullptr, nullptr, &values,
+                            nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS &&
+           subKeys == 0 && values == 0;
+}

@@ -37,6 +37,16 @@ public:
     // makes longer between the size and the read is asked for again, a few
     // times. value is set only on success.
     LONG QueryText(const char* name, DWORD maxBytes, CRegText& value) const;
+    // The cap of a value without a length limit of its own.
+    static constexpr DWORD kAnySize = 0x7FFFFFFF;
+
+    LONG DeleteValue(const char* name);  // RegDeleteValueA
+    // Deletes the subkey with everything under it, on every system (NT's
+    // RegDeleteKeyA deletes only a key without subkeys).
+    LONG DeleteSubKeyTree(const char* name);
+    // Whether the key holds neither subkeys nor values; false when that
+    // can't be told.
+    bool IsEmpty() const;
 
     HKEY Get() const { return m_hKey; }
     bool IsOpen() const { return m_hKey != nullptr; }

@@ -1,39 +1,12 @@
 #include "app/HelperApp.h"
 #include "platform/Module.h"
-#include "platform/RegKey.h"
+#include "registration/ProgramPath.h"
 #include "registration/TypeSlot.h"
+#include "registration/ViewerTables.h"
 
 #include <string>
 
 namespace {
-
-constexpr char kNavigatorKey[] = "Software\\Netscape\\Netscape Navigator";
-constexpr char kViewersKey[] = "Software\\Netscape\\Netscape Navigator\\Viewers";
-constexpr char kSuffixesKey[] = "Software\\Netscape\\Netscape Navigator\\Suffixes";
-
-// The program's own type, which Navigator gets to know through the TYPE list.
-constexpr char kPrivateType[] = "application/x-ombrix";
-constexpr char kPrivateSuffixes[] =
-    "zip,gz,tar,taz,tgz,Z,arj,arc,b64,bhx,hqx,lzh,uu,uue,xxe,tar.Z";
-
-// Every type handed to this program, in the order written. application/zip
-// stands twice; the second write changes nothing.
-constexpr const char* kViewerTypes[] = {
-    "application/x-zip-compressed",
-    "application/x-gzip",
-    "application/x-compress",
-    "application/x-tar",
-    "application/mac-binhex40",
-    "application/zip",
-    "uuencode",
-    "x-uue",
-    "x-uuencode",
-    "application/zip",
-    "multipart/x-tar",
-};
-
-// The viewer types that Navigator must also find in its TYPE list.
-constexpr const char* kListedTypes[] = {"application/zip", "multipart/x-tar"};
 
 // Adds the type to the TYPE list unless some TYPEn holds it already.
 LONG ListType(CRegKey& viewers, const char* mimeType) {
@@ -42,33 +15,70 @@ LONG ListType(CRegKey& viewers, const char* mimeType) {
     return viewers.SetString(slotName, mimeType);
 }
 
+// Sets a value to the helper's data, first saving what it held to memory so
+// that removal can put it back: only data that exists and is not the
+// helper's own (isOwn), so a later setup never forgets the user's viewer,
+// and keeps the one the user chose since.
+template <class IsOwn>
+LONG Replace(CRegKey& table, const char* name, const std::string& data, CRegKey& memory,
+             IsOwn isOwn) {
+    CRegText current;
+    if (table.QueryText(name, CRegKey::kAnySize, current) == ERROR_SUCCESS &&
+        !isOwn(current.m_strText)) {
+        const LONG remembered = memory.SetString(name, current.m_strText);
+        if (remembered != ERROR_SUCCESS) return remembered;
+    }
+    return table.SetString(name, data);
+}
+
 }  // namespace
 
 CHelperApp::Registration CHelperApp::RegisterViewer() {
     const std::string executable = GetModulePath(m_hInstance);
+    const auto namesHelper = [&executable](const std::string& data) {
+        return NamesProgram(data, executable, IsAnsiLeadByte);
+    };
+    const auto isHelpersList = [](const std::string& data) { return data == kPrivateSuffixes; };
 
     {
         // Only a test that Navigator 2.0 or later is installed for this user.
         CRegKey navigator;
-        if (navigator.Open(HKEY_CURRENT_USER, kNavigatorKey) != ERROR_SUCCESS) return Registration::NavigatorMissing;
+        if (navigator.Open(HKEY_CURRENT_USER, kNavigatorKey) != ERROR_SUCCESS) {
+            return Registration::NavigatorMissing;
+        }
     }
+    // What can't be remembered is not replaced.
+    CRegKey replacedViewers = GetSectionKey(kReplacedViewers);
+    CRegKey replacedSuffixes = GetSectionKey(kReplacedSuffixes);
+    if (!replacedViewers.IsOpen() || !replacedSuffixes.IsOpen()) return Registration::WriteFailed;
 
     // Nothing written before a failure is undone.
     {
         CRegKey viewers;
-        if (viewers.Create(HKEY_CURRENT_USER, kViewersKey) != ERROR_SUCCESS) return Registration::WriteFailed;
+        if (viewers.Create(HKEY_CURRENT_USER, kViewersKey) != ERROR_SUCCESS) {
+            return Registration::WriteFailed;
+        }
         for (const char* mimeType : kViewerTypes) {
-            if (viewers.SetString(mimeType, executable) != ERROR_SUCCESS) return Registration::WriteFailed;
+            if (Replace(viewers, mimeType, executable, replacedViewers, namesHelper) !=
+                ERROR_SUCCESS) {
+                return Registration::WriteFailed;
+            }
         }
         for (const char* mimeType : kListedTypes) {
             if (ListType(viewers, mimeType) != ERROR_SUCCESS) return Registration::WriteFailed;
         }
-        if (ListType(viewers, kPrivateType) != ERROR_SUCCESS) return Registration::WriteFailed;
-        if (viewers.SetString(kPrivateType, executable) != ERROR_SUCCESS) return Registration::WriteFailed;
+        if (ListType(viewers, kPrivateType) != ERROR_SUCCESS ||
+            Replace(viewers, kPrivateType, executable, replacedViewers, namesHelper) !=
+                ERROR_SUCCESS) {
+            return Registration::WriteFailed;
+        }
     }
 
     CRegKey suffixes;
-    if (suffixes.Create(HKEY_CURRENT_USER, kSuffixesKey) != ERROR_SUCCESS) return Registration::WriteFailed;
-    if (suffixes.SetString(kPrivateType, kPrivateSuffixes) != ERROR_SUCCESS) return Registration::WriteFailed;
+    if (suffixes.Create(HKEY_CURRENT_USER, kSuffixesKey) != ERROR_SUCCESS ||
+        Replace(suffixes, kPrivateType, kPrivateSuffixes, replacedSuffixes, isHelpersList) !=
+            ERROR_SUCCESS) {
+        return Registration::WriteFailed;
+    }
     return Registration::Done;
 }

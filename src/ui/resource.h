@@ -17,6 +17,9 @@
 #define IDP_CREATE_FOLDER_FAILED 110
 #define IDP_SAME_PATH 111
 #define IDP_MOVE_FAILED 112
+#define IDP_REMOVE_ASK 113
+#define IDP_REMOVED 114
+#define IDP_REMOVE_FAILED 115
 
 // The framework's own text for a help engine that cannot be reached.
 #define AFX_IDP_FAILED_TO_LAUNCH_HELP 0xF107

@@ -9,6 +9,7 @@
 #include "Process.h"
 #include "Registry.h"
 #include "RegistryExtras.h"
+#include "Session.h"
 
 #include <gtest/gtest.h>
 
@@ -391,6 +392,36 @@ TEST_F(SetupRoadTest, SetupThenTheBrowserHandsOverADownloadThatIsKept) {
     std::string launches;
     for (int i = 0; i < 500 && (launches = ReadBytes(log)) == "<missing>"; ++i) Sleep(10);
     EXPECT_EQ(launches, kept + "|\"" + kept + "\\tools.zip\"\r\n");
+}
+
+// Removal from the outside: setup replaced the archive utility's viewer;
+// "DARIVOVA.EXE /remove" asks (113), puts that viewer back, says so (114)
+// and leaves no key of its own.
+TEST_F(SetupRoadTest, RemoveAfterSetupPutsBackTheViewerItReplaced) {
+    const std::string ombrix = "C:\\Ombrix\\ombrix32.exe";
+    ASSERT_TRUE(testreg::SetString(HKEY_CURRENT_USER, kViewers, "application/zip", ombrix));
+    const probe::Window setup = StartSetup();
+    probe::Press(setup.hwnd, IDOK);
+    EXPECT_EQ(Message().Text(), kText106);
+    ASSERT_TRUE(Ended());
+    ASSERT_EQ(Value(kViewers, "application/zip"), Sz(Program()));
+
+    const SessionResult removal = RunSession(
+        Quoted(Program()) + " /Remove ", kRoot, [](std::size_t index, const probe::Window& box) {
+            return probe::Press(box.hwnd, index == 0 ? IDYES : IDOK);
+        });
+    ASSERT_TRUE(removal.ended);
+    ASSERT_EQ(removal.windows.size(), 2u);
+    EXPECT_EQ(removal.windows[0].caption, kBoxCaption);
+    EXPECT_EQ(removal.windows[0].Text(), kText113);
+    EXPECT_EQ(removal.windows[0].icon, "question");
+    EXPECT_EQ(removal.windows[0].Buttons(), (std::vector<int>{IDYES, IDNO}));
+    EXPECT_EQ(removal.windows[1].Text(), kText114);
+    EXPECT_EQ(removal.windows[1].icon, "information");
+    EXPECT_EQ(Value(kViewers, "application/zip"), Sz(ombrix));
+    EXPECT_EQ(Value(kViewers, "x-uue"), "<none>");
+    EXPECT_EQ(Value(kSuffixes, "application/x-ombrix"), "<none>");
+    EXPECT_FALSE(testreg::KeyExists(HKEY_CURRENT_USER, kCompany));
 }
 
 }  // namespace

@@ -45,6 +45,31 @@ INSTANTIATE_TEST_SUITE_P(
         TailCase{"EmptyQuotedName", "\"\" x", "x"}),
     CaseName());
 
+struct SwitchCase {
+    const char* name;
+    std::string tail;
+    bool isRemove;
+};
+
+class SwitchTest : public ::testing::TestWithParam<SwitchCase> {};
+
+TEST_P(SwitchTest, RemoveSwitchWhateverItsCaseAndBlanks) {
+    EXPECT_EQ(IsSwitch(GetParam().tail.c_str(), "/remove"), GetParam().isRemove);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tails, SwitchTest,
+    ::testing::Values(SwitchCase{"Exact", "/remove", true},
+                      SwitchCase{"UpperCase", "/REMOVE", true},
+                      SwitchCase{"BlanksAndTabsAround", " \t/Remove \t", true},
+                      SwitchCase{"Empty", "", false},
+                      SwitchCase{"BlanksOnly", "  ", false},
+                      SwitchCase{"MoreText", "/remove x", false},
+                      SwitchCase{"Prefix", "/remov", false},
+                      SwitchCase{"Quoted", "\"/remove\"", false},
+                      SwitchCase{"APath", "C:\\remove", false}),
+    CaseName());
+
 TEST(CommandLineTailDoubleByte, TrailByteEqualToQuoteDoesNotEndTheName) {
     // 0x81 0x22 is one character in code page 932; its trail byte is a quote.
     const std::string line = "\"C:\\\x81\x22\\D.EXE\" x.zip";

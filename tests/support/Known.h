@@ -10,6 +10,13 @@ constexpr char kText110[] =
 constexpr char kText111[] = "Source and target paths are the same. Pick another one?";
 constexpr char kText112[] =
     "Can't move the file into the folder you requested. Would you like to pick a new one?";
+constexpr char kText113[] =
+    "Remove DarivoVA from Netscape Navigator?\nThe viewers it replaced are put back. Your "
+    "downloaded archives stay where they are.";
+constexpr char kText114[] =
+    "DarivoVA was removed from Netscape Navigator.\nClose all running instances of Navigator for "
+    "changes to take effect.";
+constexpr char kText115[] = "Unable to remove DarivoVA as Navigator viewer.";
 constexpr char kSetupCaption[] = "Ombrix Netscape Helper - Beta 1";
 
 constexpr char kSettingsKey[] = "Software\\Quenlock\\DARIVOVA\\Settings";

@@ -1,7 +1,9 @@
 #include "app/HelperApp.h"
 
+#include "Known.h"
 #include "Registry.h"
 #include "RegistryExtras.h"
+#include "Robot.h"
 
 #include <gtest/gtest.h>
 
@@ -14,6 +16,7 @@
 namespace {
 
 const std::string kNetscape = "Software\\Netscape";
+const std::string kCompany = "Software\\Quenlock";
 const std::string kNavigator = "Software\\Netscape\\Netscape Navigator";
 const std::string kViewers = kNavigator + "\\Viewers";
 const std::string kSuffixes = kNavigator + "\\Suffixes";
@@ -37,6 +40,12 @@ std::string ExecutablePath() {
     return buffer;
 }
 
+// This program's file name, as a copy of it elsewhere would have it.
+std::string ExecutableFileName() {
+    const std::string path = ExecutablePath();
+    return path.substr(path.find_last_of('\\') + 1);
+}
+
 // What a value holds, as "<type>:<bytes>" (the snapshot's form).
 std::string Stored(DWORD type, const std::string& bytes) {
     return std::to_string(type) + ":" + bytes;
@@ -53,8 +62,17 @@ std::map<std::string, std::string> TypeList() {
 
 class RegisterViewerTest : public ::testing::Test {
 protected:
-    void SetUp() override { testreg::DeleteTree(HKEY_CURRENT_USER, kNetscape); }
-    void TearDown() override { testreg::DeleteTree(HKEY_CURRENT_USER, kNetscape); }
+    void SetUp() override {
+        m_app.InitApplication(GetModuleHandleA(nullptr), SW_SHOWNORMAL);
+        m_app.SetCompanyKey(kCompanyKey);
+        Clean();
+    }
+    void TearDown() override { Clean(); }
+
+    static void Clean() {
+        testreg::DeleteTree(HKEY_CURRENT_USER, kNetscape);
+        testreg::DeleteTree(HKEY_CURRENT_USER, kCompany);
+    }
 
     void ExpectViewerValues() {
         for (const std::string& name : kViewerValues) {
@@ -287,5 +305,138 @@ INSTANTIATE_TEST_SUITE_P(
                     },
                     true, true}),
     [](const ::testing::TestParamInfo<FailureCase>& info) { return info.param.name; });
+
+
+// Setup, then removal: the viewers and suffixes setup replaced come back,
+// the user's later choices stay, and the program leaves no key behind.
+using Values = std::map<std::string, std::string>;  // "Viewers\\name" -> REG_SZ data
+
+const std::string kOmbrix = "C:\\Ombrix\\ombrix32.exe";
+const std::string kChosenLater = "C:\\Later\\viewer.exe";
+
+// Navigator's tables before the first setup: two viewers of other programs,
+// a suffix list, and a viewer the helper never touches.
+Values Before() {
+    return {{"Viewers\\application/zip", kOmbrix},
+            {"Viewers\\x-uue", "C:\\Tools\\uudecode.exe"},
+            {"Viewers\\text/html", "C:\\Web\\viewer.exe"},
+            {"Suffixes\\application/x-ombrix", "zip,arj"}};
+}
+
+// The tables as setup leaves them, over the given ones.
+Values Registered(Values values, const std::string& executable = ExecutablePath()) {
+    for (const std::string& name : kViewerValues) values["Viewers\\" + name] = executable;
+    values["Suffixes\\application/x-ombrix"] = kSuffixList;
+    return values;
+}
+
+Values With(Values values, const std::string& name, const std::string& data) {
+    values[name] = data;
+    return values;
+}
+
+enum class Act { Setup, RemoveYes, RemoveNo, UserChoosesZipViewer, RefuseViewerWrites };
+
+struct RemovalCase {
+    const char* name;
+    Values before;
+    std::vector<Act> acts;
+    Values after;                      // Navigator's values afterwards, TYPEn aside
+    std::vector<std::string> seen;     // the removal's boxes: "113", "114", "115"
+    bool programKeyLeft = false;
+    bool navigator = true;             // Navigator's key exists before
+};
+
+void PrintTo(const RemovalCase& c, std::ostream* os) { *os << c.name; }
+
+// The values of Navigator's tables as REG_SZ data, TYPEn aside; other types
+// shown as such.
+Values NavigatorValues() {
+    Values values;
+    for (const auto& [name, stored] : testreg::Snapshot(HKEY_CURRENT_USER, kNavigator)) {
+        if (stored == "key" || name.find('\\') == std::string::npos ||
+            name.find("\\TYPE") != std::string::npos) {
+            continue;
+        }
+        const std::string sz = Stored(REG_SZ, "");
+        values[name] = stored.rfind(sz, 0) == 0 ? stored.substr(sz.size()).c_str() : stored;
+    }
+    return values;
+}
+
+class RemovalTest : public RegisterViewerTest, public ::testing::WithParamInterface<RemovalCase> {};
+
+TEST_P(RemovalTest, PutsBackWhatSetupReplacedAndLeavesNoKey) {
+    const RemovalCase& c = GetParam();
+    if (c.navigator) {
+        ASSERT_TRUE(testreg::SetString(HKEY_CURRENT_USER, kNavigator, "", ""));
+    }
+    for (const auto& [name, data] : c.before) {
+        const std::string::size_type slash = name.find('\\');
+        ASSERT_TRUE(testreg::SetString(HKEY_CURRENT_USER, kNavigator + "\\" + name.substr(0, slash),
+                                       name.substr(slash + 1), data));
+    }
+    // As at start-up: the read of the setting has made the program's key.
+    m_app.GetSettingString(kSettingsSection, kLaunchDirValue, kDefaultFolder);
+
+    std::vector<std::string> seen;
+    for (const Act act : c.acts) {
+        if (act == Act::Setup) {
+            ASSERT_EQ(m_app.RegisterViewer(), CHelperApp::Registration::Done);
+        } else if (act == Act::UserChoosesZipViewer) {
+            ASSERT_TRUE(testreg::SetString(HKEY_CURRENT_USER, kViewers, "application/zip",
+                                           kChosenLater));
+        } else if (act == Act::RefuseViewerWrites) {
+            ASSERT_TRUE(testreg::AllowOnly(HKEY_CURRENT_USER, kViewers,
+                                           KEY_READ | KEY_CREATE_SUB_KEY));
+        } else {
+            CRobot robot;
+            robot.Press(act == Act::RemoveYes ? IDYES : IDNO).Press(IDOK).Start();
+            m_app.RemoveViewer();
+            for (const CRobot::Seen& box : robot.Finish()) {
+                const std::string text = box.window.Text();
+                seen.push_back(text == kText113 ? "113" : text == kText114 ? "114"
+                               : text == kText115 ? "115" : text);
+            }
+        }
+    }
+
+    EXPECT_EQ(seen, c.seen);
+    EXPECT_EQ(NavigatorValues(), c.after);
+    EXPECT_EQ(testreg::KeyExists(HKEY_CURRENT_USER, kCompany + "\\" + m_app.m_strAppName),
+              c.programKeyLeft);
+    // Nothing else was in the company's key: it goes too.
+    EXPECT_EQ(testreg::KeyExists(HKEY_CURRENT_USER, kCompany), c.programKeyLeft);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Roads, RemovalTest,
+    ::testing::Values(
+        RemovalCase{"RememberedAndPutBack", Before(), {Act::Setup, Act::RemoveYes}, Before(),
+                    {"113", "114"}},
+        RemovalCase{"SecondSetupDoesNotForget", Before(),
+                    {Act::Setup, Act::Setup, Act::RemoveYes}, Before(), {"113", "114"}},
+        RemovalCase{"LaterChoiceKept", Before(),
+                    {Act::Setup, Act::UserChoosesZipViewer, Act::RemoveYes},
+                    With(Before(), "Viewers\\application/zip", kChosenLater), {"113", "114"}},
+        RemovalCase{"LaterChoiceRememberedByTheNextSetup", Before(),
+                    {Act::Setup, Act::UserChoosesZipViewer, Act::Setup, Act::RemoveYes},
+                    With(Before(), "Viewers\\application/zip", kChosenLater), {"113", "114"}},
+        RemovalCase{"NoChangesNothing", Before(), {Act::Setup, Act::RemoveNo},
+                    Registered(Before()), {"113"}, true},
+        RemovalCase{"WithoutSetup", Before(), {Act::RemoveYes}, Before(), {"113", "114"}},
+        RemovalCase{"WithoutNavigator", {}, {Act::RemoveYes}, {}, {"113", "114"}, false, false},
+        // A registration made from another folder names the helper too:
+        // setup remembers nothing of it, and removal takes it out.
+        RemovalCase{"RegisteredFromAnotherFolder",
+                    Registered({{"Viewers\\text/html", "C:\\Web\\viewer.exe"}},
+                               "D:\\Old Place\\" + ExecutableFileName()),
+                    {Act::Setup, Act::RemoveYes},
+                    {{"Viewers\\text/html", "C:\\Web\\viewer.exe"}}, {"113", "114"}},
+        // What can't be put back stays remembered for a later removal.
+        RemovalCase{"WriteRefused", Before(),
+                    {Act::Setup, Act::RefuseViewerWrites, Act::RemoveYes}, Registered(Before()),
+                    {"113", "115"}, true}),
+    [](const ::testing::TestParamInfo<RemovalCase>& info) { return info.param.name; });
 
 }  // namespace
