@@ -190,7 +190,8 @@ def main():
     for name, va, data in code:
         stop = va + linker_lists_start(data, word, code)
         entry_seen = entry_seen or va <= entry < stop
-        for address, mnemonic, operands in disassemble(args.exe, args.arch, name, va, stop):
+        instructions = disassemble(args.exe, args.arch, name, va, stop) if stop > va else []
+        for address, mnemonic, operands in instructions:
             total += 1
             if mnemonic in ("(bad)", ".byte"):
                 findings.append((address, "%s %s" % (mnemonic, operands),
