@@ -29,8 +29,9 @@ extern "C" Constructor __CTOR_LIST__[];
 // thread of its own running, where returning would end only this thread. The
 // stack is realigned first: the program's code is compiled for 16-byte
 // alignment, which 32-bit Windows does not promise here (64-bit Windows calls
-// the entry point aligned, as any function).
-extern "C" __attribute__((noreturn, force_align_arg_pointer)) void WinMainCRTStartup() {
+// the entry point aligned, as any function). Nothing in the code calls it, so
+// it is marked used: no optimiser may drop it.
+extern "C" __attribute__((used, noreturn, force_align_arg_pointer)) void WinMainCRTStartup() {
     Constructor* last = __CTOR_LIST__ + 1;
     while (*last != nullptr) ++last;
     while (last != __CTOR_LIST__ + 1) (*--last)();
