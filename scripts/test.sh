@@ -5,7 +5,8 @@
 #   2. a fuzz smoke of each fuzz target (clang, libFuzzer),
 #   3. for the 64-bit, then the 32-bit build: DARIVOVA.EXE as shipped, the
 #      audit of its imports against the systems it claims (tools/imports),
-#      and the Windows-side and end-to-end tests of it under Wine,
+#      the check of its instructions against the processors it claims
+#      (tools/cpu), and the Windows-side and end-to-end tests of it under Wine,
 #   4. the release package (scripts/package.sh) and its contents.
 # Ends with one line "Summary: N passed, N failed"; exits non-zero on any failure.
 set -uo pipefail
@@ -80,12 +81,15 @@ check() {
   if "$@"; then passed=$((passed + 1)); else echo "FAILED: $name"; failed=$((failed + 1)); fi
 }
 
-# windows PRESET ARCH: DARIVOVA.EXE as shipped, the audit of its imports,
-# then the Windows-side and end-to-end tests of that executable.
+# windows PRESET ARCH: DARIVOVA.EXE as shipped, the audit of its imports and
+# the check of its instructions, then the Windows-side and end-to-end tests of
+# that executable.
 windows() {
   build "$1" || return
   check "imports of DARIVOVA.EXE ($2)" \
     python3 tools/imports/check.py --arch "$2" "build/$1/bin/DARIVOVA.EXE"
+  check "instructions of DARIVOVA.EXE ($2)" \
+    python3 tools/cpu/check.py --arch "$2" "build/$1/bin/DARIVOVA.EXE"
   build "$1-tests" && wine_suite "$1-tests"
 }
 
