@@ -2,7 +2,7 @@
 // defined here because no prebuilt runtime is linked: each ends the process
 // (FatalEnd). Only what the program's code refers to is defined; anything new
 // fails the link instead of bringing prebuilt code along.
-#include "runtime/FatalEnd.h"
+#include "platform/runtime/FatalEnd.h"
 
 namespace std {
 

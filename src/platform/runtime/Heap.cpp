@@ -1,7 +1,7 @@
 // The global allocation functions, on the C runtime's heap (MSVCRT.DLL's).
 // Running out of memory ends the program (FatalEnd): nothing in it could
 // carry on without the text it was building.
-#include "runtime/FatalEnd.h"
+#include "platform/runtime/FatalEnd.h"
 
 #include <cstdlib>
 #include <new>

@@ -1,4 +1,4 @@
-#include "runtime/FatalEnd.h"
+#include "platform/runtime/FatalEnd.h"
 
 #include "platform/Win.h"
 

@@ -1,4 +1,4 @@
-#include "runtime/ExitList.h"
+#include "platform/runtime/ExitList.h"
 
 #include <cstdlib>
 

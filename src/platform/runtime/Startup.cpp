@@ -5,7 +5,7 @@
 #include "platform/CommandLine.h"
 #include "platform/Module.h"
 #include "platform/Win.h"
-#include "runtime/ExitList.h"
+#include "platform/runtime/ExitList.h"
 
 namespace {
 
