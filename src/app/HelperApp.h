@@ -49,7 +49,8 @@ public:
     // Moves the file into the folder under the first free variant of name and
     // starts the archive utility on it: KeptAndOpened, KeptNotOpened, or
     // NotHandled when the file did not arrive.
-    Outcome MoveToFolder(const std::string& source, const std::string& name, const std::string& folder);
+    Outcome MoveToFolder(const std::string& source, const std::string& name,
+                         const std::string& folder);
     // True when the shell started the archive utility on the file; else 105
     // was shown.
     bool LaunchArchiver(const std::string& file, const std::string& folder);

@@ -69,8 +69,8 @@ LONG CRegKey::QueryText(const char* name, DWORD maxBytes, CRegText& value) const
         // One byte more: the text ends even when the value was stored without its NUL.
         std::vector<char> buffer(size + 1, '\0');
         DWORD read = size;
-        result = RegQueryValueExA(m_hKey, name, nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()),
-                                  &read);
+        result = RegQueryValueExA(m_hKey, name, nullptr, &type,
+                                  reinterpret_cast<BYTE*>(buffer.data()), &read);
         if (result == ERROR_SUCCESS) {
             value.m_dwType = type;
             value.m_dwSize = read;
