@@ -60,12 +60,9 @@ TEST_P(SwitchTest, RemoveSwitchWhateverItsCaseAndBlanks) {
 INSTANTIATE_TEST_SUITE_P(
     Tails, SwitchTest,
     ::testing::Values(SwitchCase{"Exact", "/remove", true},
-                      SwitchCase{"UpperCase", "/REMOVE", true},
-                      SwitchCase{"BlanksAndTabsAround", " \t/Remove \t", true},
+                      SwitchCase{"AnyCaseBlanksAndTabsAround", " \t/ReMOVE \t", true},
                       SwitchCase{"Empty", "", false},
-                      SwitchCase{"BlanksOnly", "  ", false},
                       SwitchCase{"MoreText", "/remove x", false},
-                      SwitchCase{"Prefix", "/remov", false},
                       SwitchCase{"Quoted", "\"/remove\"", false},
                       SwitchCase{"APath", "C:\\remove", false}),
     CaseName());

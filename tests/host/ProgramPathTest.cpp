@@ -26,11 +26,9 @@ INSTANTIATE_TEST_SUITE_P(
     Values, NamesProgramTest,
     ::testing::Values(
         DataCase{"Itself", "C:\\Tools\\DARIVOVA.EXE", true},
-        DataCase{"AnotherFolder", "D:\\Old Place\\darivova.exe", true},
+        DataCase{"AnotherFolderAnyCase", "D:/Old Place/darivova.exe", true},
         DataCase{"Quoted", "\"C:\\Program Files\\DarivoVA.exe\"", true},
         DataCase{"BlanksAround", "  C:\\x\\DARIVOVA.EXE\t", true},
-        DataCase{"ForwardSlash", "C:/x/DARIVOVA.EXE", true},
-        DataCase{"Share", "\\\\host\\tools\\DARIVOVA.EXE", true},
         // 0x83 0x5C is one character (ソ) whose trail byte is no separator.
         DataCase{"DoubleByteFolder", "C:\\\x83\x5C\\DARIVOVA.EXE", true},
         DataCase{"TrailByteIsNoSeparator", "C:\\x\x83\x5C" "DARIVOVA.EXE", false},
@@ -38,8 +36,7 @@ INSTANTIATE_TEST_SUITE_P(
         DataCase{"AnotherProgram", "C:\\Ombrix\\ombrix32.exe", false},
         DataCase{"WithArguments", "C:\\Tools\\DARIVOVA.EXE %1", false},
         DataCase{"LongerName", "C:\\Tools\\XDARIVOVA.EXE", false},
-        DataCase{"Empty", "", false},
-        DataCase{"QuotesOnly", "\"\"", false}),
+        DataCase{"Empty", "", false}),
     CaseName());
 
 }  // namespace
