@@ -4,16 +4,18 @@
 #   scripts/with-wine.sh COMMAND [ARGS...]
 # The prefix uses a Wine virtual desktop of 1024x768 (hiding a window costs no
 # time there) and has Wine's own fonts installed, so windows look as on a
-# real system.
+# real system. Its drive D: is a folder on another file system (a tmpfs), so
+# that moves between C: and D: cross volumes as between two disks.
 set -euo pipefail
 
 prefix=$(mktemp -d /tmp/darivova-wine.XXXXXX)
+drive_d=$(mktemp -d /dev/shm/darivova-d.XXXXXX)
 xvfb_pid=""
 cleanup() {
   WINEPREFIX="$prefix" wineserver -k >/dev/null 2>&1 || true
   WINEPREFIX="$prefix" timeout 20 wineserver -w >/dev/null 2>&1 || true
   if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; fi
-  rm -rf "$prefix"
+  rm -rf "$prefix" "$drive_d"
 }
 trap cleanup EXIT INT TERM
 
@@ -38,6 +40,8 @@ timeout 120 wineboot -i >/dev/null 2>&1
 cp /usr/share/wine/fonts/*.ttf "$prefix/drive_c/windows/Fonts/" 2>/dev/null || true
 wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
 wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+# Wine's mount manager learns of a drive only when its server starts.
+ln -sfn "$drive_d" "$prefix/dosdevices/d:"
 wineserver -k >/dev/null 2>&1 || true
 timeout 20 wineserver -w >/dev/null 2>&1 || true
 # Keep one server for the whole run: each program then starts in tens of ms.
