@@ -2,6 +2,7 @@
 #include "download/QuotedArgument.h"
 #include "download/SafeName.h"
 #include "download/UrlName.h"
+#include "platform/FileIdentity.h"
 #include "platform/FileStatus.h"
 #include "platform/Module.h"
 #include "platform/RegKey.h"
@@ -55,6 +56,10 @@ void CHelperApp::HandleDownload(std::string folder) {
     if (!GetFullPath(argument, source, namePart) || HasWildcard(source)) return;
     CFileStatus status;
     if (!GetFileStatus(source, status) || (status.m_attribute & kDirectoryAttribute) != 0) return;
+    // What the browser handed over, so that a decline deletes that file
+    // only, never the next download the browser puts under its name.
+    CFileIdentity handedOver;
+    const bool known = GetFileIdentity(source, handedOver);
     const std::string defaultName =
         namePart != std::string::npos ? source.substr(namePart) : std::string();
 
@@ -64,9 +69,12 @@ void CHelperApp::HandleDownload(std::string folder) {
     if (name.empty()) return;
 
     // Only a decline lets the download go, and only the browser's own
-    // temporary file, as the browser would delete it; a user's own file
-    // stays. Whatever else happened, nothing is deleted: the file was kept,
-    // lies at its target already, is gone, or nobody decided.
+    // temporary file, unchanged, as the browser would delete it; a user's
+    // own file stays. Whatever else happened, nothing is deleted: the file
+    // was kept, lies at its target already, is gone, or nobody decided.
     const Outcome outcome = RelocateDownload(source, name, std::move(folder));
-    if (DeletesTemporaryFile(outcome) && IsBrowserTemporaryFile(source)) DeleteFileA(source.c_str());
+    if (DeletesTemporaryFile(outcome) && known && IsStillFile(source, handedOver) &&
+        IsBrowserTemporaryFile(source)) {
+        DeleteFileA(source.c_str());
+    }
 }

@@ -1,11 +1,10 @@
 #include "app/HelperApp.h"
 #include "app/Messages.h"
+#include "download/FreeNameMove.h"
 #include "download/Relocation.h"
 #include "download/TargetName.h"
 #include "platform/FileStatus.h"
-#include "platform/Handle.h"
 #include "platform/Module.h"
-#include "platform/ShellFileOp.h"
 #include "platform/VolumeRoot.h"
 #include "ui/FolderPicker.h"
 
@@ -42,45 +41,6 @@ std::optional<Outcome> PickAnotherFolder(const CHelperApp& app, UINT question, s
     folder = picker.m_strPath;
     app.WriteSettingString(kSettingsSection, kLaunchDirValue, folder);
     return std::nullopt;
-}
-
-// Claims the first free name for the download in the folder: name, then
-// "name (2)", "name (3)", ... An empty file created with CREATE_NEW is the
-// claim: the system makes it atomically, so no other process of the helper,
-// nor any other program, holds that name at the same time, and nothing is
-// ever replaced. False when no name can be claimed (too long, a folder that
-// is gone or can't be written).
-bool ClaimFreeTarget(const std::string& folder, const std::string& name, std::string& target) {
-    for (unsigned n = 1;; ++n) {
-        target = ComposeTarget(folder, n == 1 ? name : NumberedName(name, n), IsAnsiLeadByte);
-        // MAX_PATH counts the terminator; a pattern names no one file.
-        if (target.size() >= MAX_PATH || HasWildcard(target)) return false;
-        if (Exists(target)) continue;
-        const CHandle claim(CreateFileA(target.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                        FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (claim.IsValid()) return true;
-        // Taken between the test and the claim: the next name.
-        const DWORD error = GetLastError();
-        if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) return false;
-    }
-}
-
-// The download arrived when it left its source and the target holds as many
-// bytes as the source did. The shell's result alone is not trusted, and the
-// claim it replaces is empty.
-bool Arrived(const std::string& source, const std::string& target, ULONGLONG size) {
-    CFileStatus status;
-    return !Exists(source) && GetFileStatus(target, status) && status.m_size == size;
-}
-
-// Takes back the claim of a move that did not happen: an empty file at the
-// target while the download is still at its source. Anything else there is
-// left alone.
-void WithdrawClaim(const std::string& source, const std::string& target) {
-    CFileStatus status;
-    if (Exists(source) && GetFileStatus(target, status) && status.m_size == 0) {
-        DeleteFileA(target.c_str());
-    }
 }
 
 }  // namespace
@@ -134,16 +94,7 @@ Outcome CHelperApp::RelocateDownload(const std::string& source, const std::strin
 
 Outcome CHelperApp::MoveToFolder(const std::string& source, const std::string& name,
                                  const std::string& folder) {
-    CFileStatus before;
     std::string target;
-    if (!GetFileStatus(source, before) || !ClaimFreeTarget(folder, name, target)) {
-        return Outcome::NotHandled;
-    }
-    CShellMove shell;
-    if (!ShellMoveFile(source, target, shell) || shell.m_nResult != 0 || shell.m_bAnyAborted ||
-        !Arrived(source, target, before.m_size)) {
-        WithdrawClaim(source, target);
-        return Outcome::NotHandled;
-    }
+    if (!MoveUnderFreeName(source, folder, name, target)) return Outcome::NotHandled;
     return LaunchArchiver(target, folder) ? Outcome::KeptAndOpened : Outcome::KeptNotOpened;
 }

@@ -21,7 +21,7 @@ bool FillList(const std::string& path, CShellList& list) {
 
 }  // namespace
 
-bool ShellMoveFile(const std::string& source, const std::string& target, CShellMove& outcome) {
+bool ShellMoveFile(const std::string& source, const std::string& target) {
     CShellList from;
     CShellList to;
     if (!FillList(source, from) || !FillList(target, to)) return false;
@@ -30,9 +30,6 @@ bool ShellMoveFile(const std::string& source, const std::string& target, CShellM
     operation.wFunc = FO_MOVE;
     operation.pFrom = from;
     operation.pTo = to;
-    // The target is the caller's own empty claim: no question about replacing it.
-    operation.fFlags = FOF_NOCONFIRMATION;
-    outcome.m_nResult = SHFileOperationA(&operation);
-    outcome.m_bAnyAborted = operation.fAnyOperationsAborted != FALSE;
+    SHFileOperationA(&operation);
     return true;
 }

@@ -25,6 +25,8 @@ using dlbench::RemoveTree;
 using dlbench::WriteBytes;
 
 constexpr char kRoot[] = "C:\\FaultTest";
+// The same on drive D:, another volume (another file system under Wine).
+constexpr char kOtherRoot[] = "D:\\FaultTest";
 constexpr char kStandinLog[] = "C:\\FaultTest\\ombrix.log";
 // A LaunchDir of type REG_DWORD is read as its bytes: 0x785C3A43 spells C:\x.
 constexpr char kDwordFolder[] = "C:\\x";
@@ -42,6 +44,7 @@ constexpr char kEarlier[] = "PK\x03\x04 an earlier download of the same name";
 constexpr char kNextDownload[] = "PK\x03\x04 the browser's next download";
 
 std::string Path(const std::string& relative) { return std::string(kRoot) + "\\" + relative; }
+std::string OtherPath(const std::string& relative) { return std::string(kOtherRoot) + "\\" + relative; }
 std::string Temporary() { return Path("Temp\\M1.TMP"); }
 std::string Target() { return Path("Download\\tools.zip"); }
 
@@ -57,9 +60,10 @@ Value Dword(DWORD number) {
     return {REG_DWORD, std::string(reinterpret_cast<const char*>(&number), sizeof number)};
 }
 
-// What a person does with a window. NextDownloadThenOk: while the box is up,
-// Navigator puts its next download under the same temporary name; then OK.
-enum class Act { Yes, No, Ok, Cancel, Pick, PickRemoved, NextDownloadThenOk };
+// What a person does with a window. NextDownloadThen...: while the box is
+// up, Navigator deletes its file and puts its next download under the same
+// temporary name; then OK or No.
+enum class Act { Yes, No, Ok, Cancel, Pick, PickRemoved, NextDownloadThenOk, NextDownloadThenNo };
 
 struct Step {
     std::string window;  // "110", "111", "112", "105" or "picker"
@@ -79,9 +83,6 @@ enum class Before {
     TargetFolder,       // a folder of the download's name
 };
 
-// An entry of the download folder that takes a download's name already.
-std::string TakenEntry(const std::string& name) { return Path("Download\\" + name); }
-
 // One row: the arrangement, what the user sees and answers, and the outcome.
 struct FaultCase {
     std::string name;
@@ -90,6 +91,7 @@ struct FaultCase {
     Archiver archiver = Archiver::Installed;
     Before before = Before::Nothing;
     std::string earlierName = "tools.zip";  // Target*: the name already taken
+    std::string takenIn = Path("Download");  // Target*: the folder it is taken in
     std::string argument = Temporary();      // what Navigator puts on the command line
     std::vector<Step> steps;
     std::string downloadAt = Target();  // the one file holding the bytes afterwards; "" none
@@ -108,6 +110,7 @@ struct FaultCase {
         earlierName = name;
         return With(value);
     }
+    FaultCase& TakenIn(const std::string& folder) { takenIn = folder; return *this; }
     FaultCase& Argument(const std::string& value) { argument = value; return *this; }
     FaultCase& Sees(std::vector<Step> value) { steps = std::move(value); return *this; }
     // The bytes end in this file and the archive utility opens it there.
@@ -159,6 +162,7 @@ void CollectHolders(const std::string& folder, const std::string& bytes,
 std::vector<std::string> FilesHolding(const std::string& bytes) {
     std::vector<std::string> holders;
     CollectHolders(kRoot, bytes, holders);
+    CollectHolders(kOtherRoot, bytes, holders);
     CollectHolders(kDwordFolder, bytes, holders);
     if (ReadBytes(kRootFile) == bytes) holders.push_back(kRootFile);
     std::sort(holders.begin(), holders.end());
@@ -195,7 +199,11 @@ bool Perform(HWND window, const Step& step) {
         return probe::SelectFolder(window, step.folder) &&
                RemoveDirectoryA(step.folder.c_str()) && probe::Press(window, IDOK);
     case Act::NextDownloadThenOk:
-        return WriteBytes(Temporary(), kNextDownload) && probe::Press(window, IDOK);
+    case Act::NextDownloadThenNo:
+        // A new file, not the old one rewritten; gone already where it was moved.
+        DeleteFileA(Temporary().c_str());
+        return WriteBytes(Temporary(), kNextDownload) &&
+               probe::Press(window, step.act == Act::NextDownloadThenOk ? IDOK : IDNO);
     }
     return false;
 }
@@ -229,6 +237,7 @@ protected:
         ASSERT_EQ(GetFileAttributesA(kReadOnlyFolder) & FILE_ATTRIBUTE_DIRECTORY,
                   static_cast<DWORD>(FILE_ATTRIBUTE_DIRECTORY));
         ASSERT_EQ(GetDriveTypeA(kUnmappedDrive), static_cast<UINT>(DRIVE_NO_ROOT_DIR));
+        ASSERT_TRUE(CreateDirectoryA(kOtherRoot, nullptr));
 
         ASSERT_TRUE(CreateDirectoryA(kRoot, nullptr));
         ASSERT_TRUE(CreateDirectoryA(Path("Temp").c_str(), nullptr));
@@ -246,6 +255,7 @@ protected:
         testreg::DeleteTree(HKEY_CURRENT_USER, "Software\\Netscape");
         testreg::DeleteTree(HKEY_CLASSES_ROOT, "Ombrix");
         RemoveTree(kRoot);
+        RemoveTree(kOtherRoot);
         RemoveTree(kDwordFolder);
         DeleteFileA(kRootFile);
     }
@@ -276,16 +286,17 @@ protected:
         if (c.before == Before::TemporaryHeldOpen) {
             ASSERT_TRUE(m_held.Open(Temporary()));
         }
+        const std::string taken = c.takenIn + "\\" + c.earlierName;
         if (c.before == Before::TargetFile || c.before == Before::TargetFileHeldOpen) {
-            ASSERT_TRUE(CreateDirectoryA(Path("Download").c_str(), nullptr));
-            ASSERT_TRUE(WriteBytes(TakenEntry(c.earlierName), kEarlier));
+            ASSERT_TRUE(CreateDirectoryA(c.takenIn.c_str(), nullptr));
+            ASSERT_TRUE(WriteBytes(taken, kEarlier));
         }
         if (c.before == Before::TargetFileHeldOpen) {
-            ASSERT_TRUE(m_held.Open(TakenEntry(c.earlierName)));
+            ASSERT_TRUE(m_held.Open(taken));
         }
         if (c.before == Before::TargetFolder) {
-            ASSERT_TRUE(CreateDirectoryA(Path("Download").c_str(), nullptr));
-            ASSERT_TRUE(CreateDirectoryA(TakenEntry(c.earlierName).c_str(), nullptr));
+            ASSERT_TRUE(CreateDirectoryA(c.takenIn.c_str(), nullptr));
+            ASSERT_TRUE(CreateDirectoryA(taken.c_str(), nullptr));
         }
     }
 
@@ -524,7 +535,19 @@ INSTANTIATE_TEST_SUITE_P(
             .Url(Sz("http://host/pub/README"))
             .With(Before::TargetFile, "README")
             .Opened(Path("Download\\README (2)"), Path("Download"))
-            .Earlier(TakenEntry("README")),
+            .Earlier(Path("Download\\README")),
+
+        // A download folder on another drive: the file is copied there, and
+        // the browser's file goes.
+        Row("OtherDrive")
+            .Folder(OtherPath("Download"))
+            .Opened(OtherPath("Download\\tools.zip"), OtherPath("Download")),
+        Row("OtherDriveTargetFileTaken")
+            .Folder(OtherPath("Download"))
+            .With(Before::TargetFile)
+            .TakenIn(OtherPath("Download"))
+            .Opened(OtherPath("Download\\tools (2).zip"), OtherPath("Download"))
+            .Earlier(OtherPath("Download\\tools.zip")),
 
         // Only the browser's own temporary file is ever deleted.
         Row("UsersFileDeclined110")
@@ -532,7 +555,14 @@ INSTANTIATE_TEST_SUITE_P(
             .Url({})
             .Sees({{"110", Act::No}})
             .Left(Temporary()),
-        Row("FolderAsArgument").Argument(Path("Temp")).Left(Temporary())),
+        Row("FolderAsArgument").Argument(Path("Temp")).Left(Temporary()),
+        // The browser replaced its file while the question was up: No lets
+        // the download go, and the file now under its name is another.
+        Row("TemporaryReplacedWhile110ThenNo")
+            .Folder(Path("Missing\\Download"))
+            .Sees({{"110", Act::NextDownloadThenNo}})
+            .Left("")
+            .NextDownload(Temporary())),
     [](const ::testing::TestParamInfo<FaultCase>& info) { return info.param.name; });
 
 }  // namespace

@@ -23,6 +23,8 @@ using dlbench::RemoveTree;
 using testfs::FolderNames;
 
 constexpr char kRoot[] = "C:\\LoadTest";
+// Drive D:, another volume: a download folder there is reached by a copy.
+constexpr char kOtherRoot[] = "D:\\LoadTest";
 constexpr char kStandinLog[] = "C:\\LoadTest\\ombrix.log";
 constexpr char kReport[] = "C:\\LoadTest\\report.txt";
 constexpr char kWriterSettings[] = "Software\\Quenlock\\launchdir_writer\\Settings";
@@ -69,6 +71,7 @@ protected:
         testreg::DeleteTree(HKEY_CURRENT_USER, "Software\\Netscape");
         testreg::DeleteTree(HKEY_CLASSES_ROOT, "Ombrix");
         RemoveTree(kRoot);
+        RemoveTree(kOtherRoot);
     }
 };
 
@@ -122,10 +125,15 @@ TEST_F(LoadTest, SixtyFourHandOversAtOnceAreAllKeptAndOpened) {
 
 // Eight downloads of one name rarely meet in the same moment under Wine;
 // thirty-two do, every time, when choosing a free name and moving there race.
-TEST_F(LoadTest, ThirtyTwoSameNamedDownloadsAtOnceAreAllKeptUnderFreeNames) {
+// On the drive of the temporary files the move is a rename; on another drive
+// a copy, long enough for the others to take names meanwhile.
+class SameNamedLoadTest : public LoadTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(SameNamedLoadTest, ThirtyTwoSameNamedDownloadsAtOnceAreAllKeptUnderFreeNames) {
     constexpr int kDownloads = 32;
     constexpr std::size_t kSize = 5000;
-    const std::string folder = Path("Download");
+    const std::string folder = GetParam();
+    ASSERT_TRUE(CreateDirectoryA(kOtherRoot, nullptr));
     ASSERT_NO_FATAL_FAILURE(ArrangeDownloads(folder));
 
     ASSERT_NO_FATAL_FAILURE(HandOver("http://host/pub/tools.zip", kSize, kDownloads));
@@ -142,6 +150,12 @@ TEST_F(LoadTest, ThirtyTwoSameNamedDownloadsAtOnceAreAllKeptUnderFreeNames) {
     EXPECT_EQ(dlbench::WaitForLaunches(kStandinLog, kDownloads).size(),
               static_cast<std::size_t>(kDownloads));
 }
+
+INSTANTIATE_TEST_SUITE_P(Folders, SameNamedLoadTest,
+                         ::testing::Values("C:\\LoadTest\\Download", "D:\\LoadTest\\Download"),
+                         [](const ::testing::TestParamInfo<const char*>& info) {
+                             return info.index == 0 ? "SameDrive" : "OtherDrive";
+                         });
 
 TEST_F(LoadTest, WritersAtOnceNeverReadAMixtureOrTheDefault) {
     constexpr int kWriters = 8;

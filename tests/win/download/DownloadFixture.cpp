@@ -32,6 +32,7 @@ std::string Path(const std::string& relative) { return std::string(kRoot) + "\\"
 
 void CDownloadTest::SetUp() {
     RemoveTree(kRoot);
+    RemoveTree(kOtherRoot);
     ASSERT_TRUE(CreateDirectoryA(kRoot, nullptr));
     SetEnvironmentVariableA("OMBRIX_STANDIN_LOG", kStandinLog);
     m_app.InitApplication(GetModuleHandleA(nullptr), SW_SHOWNORMAL);
@@ -48,6 +49,7 @@ void CDownloadTest::TearDown() {
     testreg::DeleteTree(HKEY_CLASSES_ROOT, "Ombrix");
     SetCurrentDirectoryA("C:\\");
     RemoveTree(kRoot);
+    RemoveTree(kOtherRoot);
 }
 
 void CDownloadTest::InstallArchiver(const std::string& exePath, const std::string& command) {

@@ -18,6 +18,8 @@
 namespace dltest {
 
 constexpr char kRoot[] = "C:\\DlTest";
+// The same on drive D:, another volume; made by the tests that use it.
+constexpr char kOtherRoot[] = "D:\\DlTest";
 
 constexpr char kBytes[] = "PK\x03\x04 an archive's bytes";
 

@@ -290,6 +290,7 @@ class MoveConfirmationTest : public RelocationTest,
 TEST_P(MoveConfirmationTest, UnconfirmedMoveIsNotMovedWithoutAMessage) {
     const MoveCase& c = GetParam();
     ASSERT_TRUE(CreateDirectoryA(Path("Download").c_str(), nullptr));
+    ASSERT_TRUE(CreateDirectoryA(kOtherRoot, nullptr));
     CHandle held;
     if (c.sourceHeldOpen) {
         held = CHandle(CreateFileA(m_source.c_str(), GENERIC_READ,
@@ -299,22 +300,24 @@ TEST_P(MoveConfirmationTest, UnconfirmedMoveIsNotMovedWithoutAMessage) {
     }
     CRobot robot;
     robot.Start();
-    EXPECT_EQ(m_app.MoveToFolder(Path(c.source), "tools.zip", Path(c.folder)), Outcome::NotHandled);
+    EXPECT_EQ(m_app.MoveToFolder(Path(c.source), "tools.zip", c.folder), Outcome::NotHandled);
     ExpectSeen(robot.Finish(), {});
     held = CHandle();
     EXPECT_TRUE(Launches(0).empty());
     EXPECT_EQ(ReadBytes(m_source), kBytes);
-    // The name claimed for the move is given back.
-    EXPECT_FALSE(Exists(Path(c.folder + "\\tools.zip")));
+    // Nothing of the move is left in the folder, not even a part.
+    EXPECT_TRUE(testfs::FolderNames(c.folder).empty());
 }
 
 // The shell reports success for a missing source and moves nothing; a
-// missing target folder makes it fail; a source held open stays.
+// missing target folder makes it fail; a source held open stays, and on
+// another drive the copy made of it goes again.
 INSTANTIATE_TEST_SUITE_P(
     Moves, MoveConfirmationTest,
-    ::testing::Values(MoveCase{"SourceMissing", "Temp\\none.TMP", "Download", false},
-                      MoveCase{"TargetFolderMissing", "Temp\\M1.TMP", "Missing", false},
-                      MoveCase{"SourceHeldOpen", "Temp\\M1.TMP", "Download", true}),
+    ::testing::Values(MoveCase{"SourceMissing", "Temp\\none.TMP", Path("Download"), false},
+                      MoveCase{"TargetFolderMissing", "Temp\\M1.TMP", Path("Missing"), false},
+                      MoveCase{"SourceHeldOpen", "Temp\\M1.TMP", Path("Download"), true},
+                      MoveCase{"SourceHeldOpenOtherDrive", "Temp\\M1.TMP", kOtherRoot, true}),
     [](const ::testing::TestParamInfo<MoveCase>& info) { return std::string(info.param.name); });
 
 // A name taken by an earlier file or a folder: the download takes the first
