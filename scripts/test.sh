@@ -4,9 +4,11 @@
 #   1. the host unit tests of the text logic (native g++, ASan and UBSan),
 #   2. a fuzz smoke of each fuzz target (clang, libFuzzer),
 #   3. for the 64-bit, then the 32-bit build: DARIVOVA.EXE as shipped, the
-#      audit of its imports against the systems it claims (tools/imports),
-#      the check of its instructions against the processors it claims
-#      (tools/cpu), and the Windows-side and end-to-end tests of it under Wine,
+#      audit of its imports and DLLs against the systems it claims
+#      (tools/imports), the check of the header fields their loaders check
+#      (tools/loader), of its unwind data (tools/unwind, 64-bit), of its
+#      instructions against the processors it claims (tools/cpu), and the
+#      Windows-side and end-to-end tests under Wine,
 #   4. the release package (scripts/package.sh) and its contents.
 # Ends with one line "Summary: N passed, N failed"; exits non-zero on any failure.
 set -uo pipefail
@@ -81,13 +83,18 @@ check() {
   if "$@"; then passed=$((passed + 1)); else echo "FAILED: $name"; failed=$((failed + 1)); fi
 }
 
-# windows PRESET ARCH: DARIVOVA.EXE as shipped, the audit of its imports and
-# the check of its instructions, then the Windows-side and end-to-end tests of
+# windows PRESET ARCH: DARIVOVA.EXE as shipped, the audit of its imports, the
+# checks of its loader fields, unwind data and instructions, then the Windows-side and end-to-end tests of
 # that executable.
 windows() {
   build "$1" || return
   check "imports of DARIVOVA.EXE ($2)" \
     python3 tools/imports/check.py --arch "$2" "build/$1/bin/DARIVOVA.EXE"
+  check "loader fields of DARIVOVA.EXE ($2)" \
+    python3 tools/loader/check.py --arch "$2" "build/$1/bin/DARIVOVA.EXE"
+  if [ "$2" = x64 ]; then
+    check "unwind data of DARIVOVA.EXE ($2)" python3 tools/unwind/check.py "build/$1/bin/DARIVOVA.EXE"
+  fi
   check "instructions of DARIVOVA.EXE ($2)" \
     python3 tools/cpu/check.py --arch "$2" "build/$1/bin/DARIVOVA.EXE"
   build "$1-tests" && wine_suite "$1-tests"

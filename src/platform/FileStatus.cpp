@@ -3,9 +3,8 @@
 #include "platform/FindHandle.h"
 #include "platform/Handle.h"
 #include "platform/Module.h"
+#include "platform/PathCase.h"
 #include "platform/VolumeRoot.h"
-
-#include <mbstring.h>
 
 namespace {
 
@@ -33,6 +32,13 @@ std::string ShortFullPath(const std::string& path) {
     char buffer[MAX_PATH] = {};
     const DWORD length = GetShortPathNameA(fullPath.c_str(), buffer, MAX_PATH);
     return length > 0 && length < MAX_PATH ? std::string(buffer, length) : fullPath;
+}
+
+// The system's upper case of one character in the ANSI code page: CharUpperBuffA
+// takes a double-byte character whole, on Windows 9x and NT alike (its wide
+// counterpart is a stub on 9x).
+void SystemUpperCase(char* character, std::size_t size) {
+    CharUpperBuffA(character, static_cast<DWORD>(size));
 }
 
 }  // namespace
@@ -73,8 +79,7 @@ bool GetFileStatus(const std::string& path, CFileStatus& status) {
 }
 
 bool IsSamePathText(const std::string& first, const std::string& second) {
-    return _mbsicmp(reinterpret_cast<const unsigned char*>(first.c_str()),
-                    reinterpret_cast<const unsigned char*>(second.c_str())) == 0;
+    return EqualsIgnoringPathCase(first, second, IsAnsiLeadByte, SystemUpperCase);
 }
 
 bool IsSameFile(const std::string& first, const std::string& second) {

@@ -33,8 +33,8 @@ inline bool HasWildcard(const std::string& path) {
 }
 
 // Whether two path texts are equal without regard to case, compared in the
-// process's multibyte code page: a lead byte and its trail byte are one
-// character.
+// system's ANSI code page as the file systems compare names (see
+// EqualsIgnoringPathCase): a lead byte and its trail byte are one character.
 bool IsSamePathText(const std::string& first, const std::string& second);
 
 // Whether two paths name one existing file, whatever their spelling: 8.3

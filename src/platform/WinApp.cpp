@@ -4,16 +4,11 @@
 #include "platform/Module.h"
 #include "platform/AppName.h"
 
-#include <mbctype.h>
-
 CWinApp::CWinApp(const char* appName) {
     if (appName != nullptr) m_strAppName = appName;
 }
 
 void CWinApp::InitApplication(HINSTANCE instance, int showCommand) {
-    // Multibyte text functions work in the system's ANSI code page.
-    _setmbcp(_MB_CP_ANSI);
-
     m_hInstance = instance;
     m_strCommandLine = CommandLineTail(GetCommandLineA(), IsAnsiLeadByte);
     m_nCmdShow = showCommand;

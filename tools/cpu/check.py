@@ -69,8 +69,8 @@ def forbidden_rows(arch, problems):
     forbidden = []
     for row in read_table(INSTRUCTIONS, ["kind", "pattern", "mode", "processor", "note"], problems):
         where = row["where"]
-        if row["kind"] not in ("mnemonic", "register"):
-            problems.append("%s: kind must be mnemonic or register" % where)
+        if row["kind"] not in ("mnemonic", "register", "encoding"):
+            problems.append("%s: kind must be mnemonic, register or encoding" % where)
         if row["mode"] not in ("32", "64", "any"):
             problems.append("%s: mode must be 32, 64 or any" % where)
         if row["processor"] not in allowed:
@@ -149,23 +149,25 @@ def linker_lists_start(data, word, code):
 
 
 def disassemble(path, arch, name, start, stop):
-    """[(address, mnemonic, operands)] of one section from start to stop."""
+    """[(address, bytes, mnemonic, operands)] of one section from start to stop;
+    bytes as objdump prints them, two hex digits each, space-separated."""
     result = subprocess.run(
-        [OBJDUMP[arch], "-D", "-w", "--no-show-raw-insn", "-j", name,
+        [OBJDUMP[arch], "-D", "-w", "-j", name,
          "--start-address=0x%x" % start, "--stop-address=0x%x" % stop, path],
         capture_output=True, text=True)
     if result.returncode != 0:
         sys.exit("check.py: %s failed:\n%s" % (OBJDUMP[arch], result.stderr))
     instructions = []
     for line in result.stdout.splitlines():
-        m = re.match(r"\s*([0-9a-f]+):\t(.*)$", line)
+        m = re.match(r"\s*([0-9a-f]+):\t([0-9a-f ]+)\t(.*)$", line)
         if not m:
             continue
-        words = m.group(2).split()
+        words = m.group(3).split()
         while len(words) > 1 and PREFIXES.match(words[0]):
             words.pop(0)
         if words:
-            instructions.append((int(m.group(1), 16), words[0], " ".join(words[1:])))
+            instructions.append((int(m.group(1), 16), " ".join(m.group(2).split()), words[0],
+                                 " ".join(words[1:])))
     return instructions
 
 
@@ -191,16 +193,20 @@ def main():
         stop = va + linker_lists_start(data, word, code)
         entry_seen = entry_seen or va <= entry < stop
         instructions = disassemble(args.exe, args.arch, name, va, stop) if stop > va else []
-        for address, mnemonic, operands in instructions:
+        for address, encoding, mnemonic, operands in instructions:
             total += 1
             if mnemonic in ("(bad)", ".byte"):
                 findings.append((address, "%s %s" % (mnemonic, operands),
                                  "bytes that do not decode: what runs there cannot be checked"))
                 continue
             for row in forbidden:
-                text = operands if row["kind"] == "register" else mnemonic
-                if (row["regex"].search(text) if row["kind"] == "register"
-                        else row["regex"].fullmatch(text)):
+                if row["kind"] == "register":
+                    hit = row["regex"].search(operands)
+                elif row["kind"] == "encoding":
+                    hit = row["regex"].match(encoding)
+                else:
+                    hit = row["regex"].fullmatch(mnemonic)
+                if hit:
                     note = ": " + row["note"] if row["note"] else ""
                     findings.append((address, "%s %s" % (mnemonic, operands), row["processor"] + note))
                     break

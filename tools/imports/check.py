@@ -9,8 +9,10 @@ loader will resolve and fails (exit 1) when one of them is not audited, or the
 audit does not place it on every system the build claims to run on:
   x86: Windows 95 and NT 4.0 (and wide functions must be usable on 9x);
   x64: Windows NT 5.2 (XP x64 / Server 2003 SP1).
-It also fails on audit rows whose claims their cited reference lists do not
-back, whether or not this build imports them.
+It also fails when a system the build claims (systems.tsv) does not carry an
+imported DLL at all (dlls.tsv): the loader then refuses the whole program. And
+it fails on audit rows whose claims their cited reference lists do not back,
+whether or not this build imports them.
 """
 import argparse
 import os
@@ -20,6 +22,8 @@ import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 AUDIT = os.path.join(HERE, "audit.tsv")
+DLLS = os.path.join(HERE, "dlls.tsv")
+SYSTEMS = os.path.join(HERE, "systems.tsv")
 REFERENCE_DIR = os.path.join(HERE, "reference")
 
 OBJDUMP = {"x86": "i686-w64-mingw32-objdump", "x64": "x86_64-w64-mingw32-objdump"}
@@ -27,6 +31,8 @@ FILE_FORMAT = {"x86": "pei-i386", "x64": "pei-x86-64"}
 NEWEST_NT = {"x86": (4, 0), "x64": (5, 2)}
 COLUMNS = ["dll", "function", "win9x", "nt", "src9x", "srcnt", "wide9x", "note"]
 WIN9X_VALUES = ("95", "98", "ME", "-")
+# The Windows 9x releases by build, oldest first.
+WIN9X_BUILDS = ["4.00.950", "4.00.950A", "4.00.950B", "4.00.950C", "4.10.1998", "4.10.2222", "4.90.3000"]
 
 
 def nt_version(text):
@@ -70,15 +76,17 @@ def read_reference(name, cache={}):
     return cache[name]
 
 
+def read_docs():
+    """The doc:<key> documents defined at the top of audit.tsv."""
+    with open(AUDIT, encoding="utf-8") as f:
+        return {m.group(1) for m in (re.match(r"#\s*(doc:\S+)\s", line) for line in f) if m}
+
+
 def read_audit(problems):
     """Parse audit.tsv; report malformed rows and claims the cited lists deny."""
-    rows, docs = {}, set()
+    rows, docs = {}, read_docs()
     with open(AUDIT, encoding="utf-8") as f:
         lines = f.read().splitlines()
-    for line in lines:
-        m = re.match(r"#\s*(doc:\S+)\s", line)
-        if m:
-            docs.add(m.group(1))
     header_seen = False
     for number, line in enumerate(lines, 1):
         if not line.strip() or line.startswith("#"):
@@ -137,6 +145,77 @@ def read_audit(problems):
     return rows
 
 
+def read_tsv(path, columns, problems):
+    """Rows of a tab-separated file as dicts; the first non-comment line is the header."""
+    name = os.path.basename(path)
+    with open(path, encoding="utf-8") as f:
+        lines = [(n, line) for n, line in enumerate(f.read().splitlines(), 1)
+                 if line.strip() and not line.startswith("#")]
+    if not lines or lines[0][1].split("\t") != columns:
+        problems.append("%s: header must be: %s" % (name, " ".join(columns)))
+        return []
+    rows = []
+    for number, line in lines[1:]:
+        fields = line.split("\t")
+        if len(fields) != len(columns):
+            problems.append("%s:%d: %d fields, want %d" % (name, number, len(fields), len(columns)))
+            continue
+        row = dict(zip(columns, fields))
+        row["where"] = "%s:%d" % (name, number)
+        rows.append(row)
+    return rows
+
+
+def read_dlls(problems, docs):
+    """dlls.tsv as {DLL: row}, its sources checked as the audit's are."""
+    dlls = {}
+    for row in read_tsv(DLLS, ["dll", "9x", "nt", "src", "note"], problems):
+        where, dll = row["where"], dll_key(row["dll"])
+        if row["9x"] != "-" and row["9x"] not in WIN9X_BUILDS:
+            problems.append("%s: %s: 9x must be - or one of %s" % (where, dll, " ".join(WIN9X_BUILDS)))
+        if not re.fullmatch(r"-|\d+\.\d+", row["nt"]):
+            problems.append("%s: %s: nt must be a version like 4.0, or -" % (where, dll))
+        if not row["src"].split():
+            problems.append("%s: %s: src is empty" % (where, dll))
+        for source in row["src"].split():
+            if source.startswith("doc:"):
+                if source not in docs:
+                    problems.append("%s: %s: %s is not defined at the top of audit.tsv" % (where, dll, source))
+            elif read_reference(source) is None:
+                problems.append("%s: %s: no reference list %s" % (where, dll, source))
+        if dll in dlls:
+            problems.append("%s: %s listed twice" % (where, dll))
+        dlls[dll] = row
+    return dlls
+
+
+def claimed_systems(arch, problems):
+    systems = []
+    for row in read_tsv(SYSTEMS, ["arch", "system", "family", "release"], problems):
+        if row["family"] == "9x" and row["release"] not in WIN9X_BUILDS or \
+                row["family"] == "nt" and not re.fullmatch(r"\d+\.\d+", row["release"]) or \
+                row["family"] not in ("9x", "nt"):
+            problems.append("%s: family must be 9x with a build of %s, or nt with a version" % (
+                row["where"], " ".join(WIN9X_BUILDS)))
+        elif row["arch"] == arch:
+            systems.append(row)
+    return systems
+
+
+def lacking_systems(dll_row, systems):
+    """The claimed systems that do not carry the DLL of dll_row."""
+    lacking = []
+    for system in systems:
+        first = dll_row[system["family"]]
+        if first == "-":
+            lacking.append((system, "none"))
+        elif system["family"] == "9x" and WIN9X_BUILDS.index(first) > WIN9X_BUILDS.index(system["release"]):
+            lacking.append((system, first))
+        elif system["family"] == "nt" and nt_version(first) > nt_version(system["release"]):
+            lacking.append((system, first))
+    return lacking
+
+
 def read_imports(exe, arch):
     """Return [(DLL, function or '@ordinal')] from objdump's import tables."""
     try:
@@ -190,6 +269,15 @@ def main():
     problems = []
     rows = read_audit(problems)
     imports = read_imports(args.exe, args.arch)
+    dlls = read_dlls(problems, read_docs())
+    systems = claimed_systems(args.arch, problems)
+    for dll in sorted({dll for dll, _ in imports}):
+        if dll not in dlls:
+            problems.append("%s: not in dlls.tsv: which systems carry it is unknown" % dll)
+            continue
+        for system, first in lacking_systems(dlls[dll], systems):
+            problems.append("%s: %s lacks it (the first %s release known to carry it: %s)" % (
+                dll, system["system"], system["family"], first))
 
     per_dll = {}
     for dll, function in imports:

@@ -1,7 +1,8 @@
 // The process entry point of DARIVOVA.EXE: the linker's default entry for a
 // GUI program. It stands in for the C runtime's start-up code, so that no
-// prebuilt code runs before the program's own. MSVCRT.DLL initialises its heap,
-// locale and multibyte code page when it loads, before this runs.
+// prebuilt code runs before the program's own. Nothing needs initialising
+// first: the heap is the process heap, and the text functions that depend on
+// a code page are the system's, which follow its ANSI code page.
 #include "platform/CommandLine.h"
 #include "platform/Module.h"
 #include "platform/Win.h"
