@@ -1,4 +1,5 @@
 #include "app/HelperApp.h"
+#include "app/Settings.h"
 
 #include "app/VersionCheck.h"
 #include "platform/CommandLine.h"

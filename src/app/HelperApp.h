@@ -5,12 +5,6 @@
 
 #include <string>
 
-// Where the one setting lives, and what it is when nothing was stored.
-inline constexpr char kCompanyKey[] = "Quenlock";
-inline constexpr char kSettingsSection[] = "Settings";
-inline constexpr char kLaunchDirValue[] = "LaunchDir";
-inline constexpr char kDefaultFolder[] = "C:\\Download";
-
 // The command-line tail that removes the helper from Navigator. No browser
 // hands over a path that starts with "/".
 inline constexpr char kRemoveSwitch[] = "/remove";

@@ -1,10 +1,11 @@
 #include "app/HelperApp.h"
+#include "app/Settings.h"
 #include "platform/RegKey.h"
 
 namespace {
 
-// KEY_READ | KEY_SET_VALUE | KEY_CREATE_SUB_KEY.
-constexpr REGSAM kSettingsAccess = 0x2001F;
+// Read and write, and create the keys below (0x2001F).
+constexpr REGSAM kSettingsAccess = KEY_READ | KEY_SET_VALUE | KEY_CREATE_SUB_KEY;
 
 // HKCU\Software (opened, never created)\company\application, the last two
 // created when missing. The intermediate keys close on return.

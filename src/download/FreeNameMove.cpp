@@ -3,7 +3,8 @@
 #include "download/TargetName.h"
 #include "platform/FileIdentity.h"
 #include "platform/FileStatus.h"
-#include "platform/Module.h"
+#include "platform/LeadByte.h"
+#include "platform/PathText.h"
 #include "platform/ShellFileOp.h"
 
 namespace {

@@ -1,8 +1,8 @@
 #include "app/HelperApp.h"
-#include "app/Messages.h"
-#include "download/Archiver.h"
+#include "app/ShowMessage.h"
 #include "download/ArchiverCommand.h"
-#include "platform/Module.h"
+#include "download/LaunchArchiver.h"
+#include "platform/LeadByte.h"
 #include "platform/RegKey.h"
 
 #include <shellapi.h>

@@ -1,13 +1,7 @@
 #include "download/Outcome.h"
 
-namespace {
-
-// The platform's button codes.
-constexpr int kCancel = 2;
-constexpr int kNo = 7;
-
-}  // namespace
+#include "platform/SdkValues.h"
 
 Outcome RefusalOutcome(int answer) {
-    return answer == kNo || answer == kCancel ? Outcome::Declined : Outcome::NotHandled;
+    return answer == kIdNo || answer == kIdCancel ? Outcome::Declined : Outcome::NotHandled;
 }

@@ -1,10 +1,13 @@
 #include "app/HelperApp.h"
-#include "app/Messages.h"
+#include "app/Settings.h"
+#include "app/ShowMessage.h"
 #include "download/FreeNameMove.h"
-#include "download/Relocation.h"
+#include "download/RelocateDownload.h"
 #include "download/TargetName.h"
+#include "platform/FileIdentity.h"
 #include "platform/FileStatus.h"
-#include "platform/Module.h"
+#include "platform/LeadByte.h"
+#include "platform/PathText.h"
 #include "platform/VolumeRoot.h"
 #include "ui/FolderPicker.h"
 
@@ -21,7 +24,7 @@ bool IsFolder(const std::string& path) {
     // The file search would take a pattern for whatever folder it matches.
     if (path.empty() || HasWildcard(path)) return false;
     CFileStatus status;
-    if (GetFileStatus(path, status)) return (status.m_attribute & kDirectoryAttribute) != 0;
+    if (GetFileStatus(path, status)) return (status.m_attribute & FILE_ATTRIBUTE_DIRECTORY) != 0;
     // The file search finds no entry for a drive's root: it is there when its
     // volume answers.
     return IsVolumeRoot(path, IsAnsiLeadByte) &&

@@ -30,3 +30,10 @@ bool GetFileIdentity(const std::string& path, CFileIdentity& identity);
 
 // Whether path still names the file recorded; false when nothing is there.
 bool IsStillFile(const std::string& path, const CFileIdentity& recorded);
+
+// Whether two paths name one existing file, whatever their spelling: 8.3
+// short and long forms, "." and ".." steps, links. Compared by volume serial
+// number and file index while both files are open; where the system reports
+// either as 0 (unknown), by the texts of their full short paths. False when
+// either file can't be opened.
+bool IsSameFile(const std::string& first, const std::string& second);

@@ -1,30 +1,19 @@
 #pragma once
+#include "platform/Unique.h"
 #include "platform/Win.h"
 
 #include <shlobj.h>
 #include <string>
-#include <utility>
 
-// Owns a shell item identifier list; frees it through the shell's task
-// allocator when it goes.
-class CItemIdList {
-public:
-    explicit CItemIdList(LPITEMIDLIST list = nullptr) : m_pList(list) {}
-    CItemIdList(CItemIdList&& other) noexcept : m_pList(std::exchange(other.m_pList, nullptr)) {}
-    CItemIdList& operator=(CItemIdList&& other) noexcept;
-    CItemIdList(const CItemIdList&) = delete;
-    CItemIdList& operator=(const CItemIdList&) = delete;
-    ~CItemIdList() { Free(); }
-
-    LPITEMIDLIST Get() const { return m_pList; }
-    explicit operator bool() const { return m_pList != nullptr; }
-
-    // The list's file-system path, read into a 260-character buffer; empty when
-    // the item has none.
-    std::string GetPath() const;
-
-private:
-    void Free() noexcept;
-
-    LPITEMIDLIST m_pList;
+// A shell item identifier list, freed through the shell's task allocator.
+struct CItemIdListTraits {
+    using Value = LPITEMIDLIST;
+    static Value None() noexcept { return nullptr; }
+    static bool IsValid(Value list) noexcept { return list != nullptr; }
+    static void Close(Value list) noexcept;
 };
+using CItemIdList = CUnique<CItemIdListTraits>;
+
+// The list's file-system path, read into a 260-character buffer; empty when
+// there is no list or the item has no path.
+std::string GetItemIdListPath(const CItemIdList& list);

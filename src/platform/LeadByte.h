@@ -7,6 +7,10 @@
 // platform; the program passes IsAnsiLeadByte, tests pass their own.
 using IsLeadByteFn = bool (*)(unsigned char byte);
 
+// Whether a byte leads a double-byte character in the system's ANSI code
+// page (IsDBCSLeadByte); the program's IsLeadByteFn. Windows only.
+bool IsAnsiLeadByte(unsigned char byte);
+
 // A single-byte code page: no byte leads a pair.
 inline bool NoLeadBytes(unsigned char) { return false; }
 

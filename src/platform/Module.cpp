@@ -1,6 +1,6 @@
 #include "platform/Module.h"
 
-#include "platform/AppName.h"
+#include "platform/ModuleNames.h"
 
 std::string GetModulePath(HMODULE module) {
     char buffer[MAX_PATH] = {};
@@ -11,8 +11,4 @@ std::string GetModulePath(HMODULE module) {
 
 std::string GetApplicationName() {
     return AppNameFromModulePath(GetModulePath(nullptr));
-}
-
-bool IsAnsiLeadByte(unsigned char byte) {
-    return IsDBCSLeadByte(byte) != FALSE;
 }

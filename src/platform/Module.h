@@ -8,6 +8,3 @@ std::string GetModulePath(HMODULE module);
 
 // The running program's application name (see AppNameFromModulePath).
 std::string GetApplicationName();
-
-// Whether a byte leads a double-byte character in the system's ANSI code page.
-bool IsAnsiLeadByte(unsigned char byte);

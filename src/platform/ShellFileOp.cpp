@@ -1,6 +1,6 @@
 #include "platform/ShellFileOp.h"
 
-#include "platform/FileStatus.h"
+#include "platform/PathText.h"
 
 #include <shellapi.h>
 

@@ -1,8 +1,9 @@
 #include "platform/WinApp.h"
 
 #include "platform/CommandLine.h"
+#include "platform/LeadByte.h"
 #include "platform/Module.h"
-#include "platform/AppName.h"
+#include "platform/ModuleNames.h"
 
 CWinApp::CWinApp(const char* appName) {
     if (appName != nullptr) m_strAppName = appName;

@@ -1,4 +1,5 @@
 #include "app/HelperApp.h"
+#include "platform/LeadByte.h"
 #include "platform/Module.h"
 #include "registration/ProgramPath.h"
 #include "registration/TypeSlot.h"

@@ -1,5 +1,6 @@
 #include "app/HelperApp.h"
-#include "app/Messages.h"
+#include "app/ShowMessage.h"
+#include "platform/LeadByte.h"
 #include "platform/Module.h"
 #include "registration/ProgramPath.h"
 #include "registration/ViewerTables.h"

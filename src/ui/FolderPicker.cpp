@@ -12,7 +12,7 @@ constexpr UINT kBrowseFlags = BIF_RETURNONLYFSDIRS | BIF_RETURNFSANCESTORS;
 
 bool IsPlainFolder(const std::string& path) {
     CFileStatus status;
-    return !path.empty() && GetFileStatus(path, status) && status.m_attribute == kDirectoryAttribute;
+    return !path.empty() && GetFileStatus(path, status) && status.m_attribute == FILE_ATTRIBUTE_DIRECTORY;
 }
 
 std::string CurrentDirectory() {
@@ -49,8 +49,8 @@ int CFolderPicker::Browse() {
     const CItemIdList chosen(SHBrowseForFolderA(&info));
     displayName[MAX_PATH - 1] = '\0';
     m_strDisplayName = displayName;
-    if (!chosen) return IDCANCEL;
+    if (!chosen.IsValid()) return IDCANCEL;
 
-    m_strPath = chosen.GetPath();
+    m_strPath = GetItemIdListPath(chosen);
     return IDOK;
 }

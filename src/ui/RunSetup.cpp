@@ -1,5 +1,6 @@
 #include "app/HelperApp.h"
-#include "app/Messages.h"
+#include "app/Settings.h"
+#include "app/ShowMessage.h"
 #include "ui/SetupDlg.h"
 
 void CHelperApp::RunSetup(const std::string& folder) {

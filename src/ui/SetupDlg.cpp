@@ -1,7 +1,7 @@
 #include "ui/SetupDlg.h"
 
-#include "app/Messages.h"
-#include "platform/AppName.h"
+#include "app/ShowMessage.h"
+#include "platform/ModuleNames.h"
 #include "platform/Module.h"
 #include "platform/StringTable.h"
 #include "ui/AboutDlg.h"

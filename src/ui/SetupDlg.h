@@ -1,6 +1,6 @@
 #pragma once
 #include "platform/Dialog.h"
-#include "platform/Icon.h"
+#include "platform/Handle.h"
 
 #include <string>
 

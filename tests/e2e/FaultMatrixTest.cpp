@@ -10,6 +10,7 @@
 #include "Process.h"
 #include "Registry.h"
 #include "Session.h"
+#include "platform/Handle.h"
 
 #include <gtest/gtest.h>
 
@@ -208,26 +209,11 @@ bool Perform(HWND window, const Step& step) {
     return false;
 }
 
-class CHeldFile {
-public:
-    CHeldFile() = default;
-    CHeldFile(const CHeldFile&) = delete;
-    CHeldFile& operator=(const CHeldFile&) = delete;
-    ~CHeldFile() { Close(); }
-    // Open for reading, sharing read and write but not deletion.
-    bool Open(const std::string& path) {
-        m_hFile = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, OPEN_EXISTING, 0, nullptr);
-        return m_hFile != INVALID_HANDLE_VALUE;
-    }
-    void Close() {
-        if (m_hFile != INVALID_HANDLE_VALUE) CloseHandle(m_hFile);
-        m_hFile = INVALID_HANDLE_VALUE;
-    }
-
-private:
-    HANDLE m_hFile = INVALID_HANDLE_VALUE;
-};
+// Open for reading, sharing read and write but not deletion.
+CHandle OpenHeld(const std::string& path) {
+    return CHandle(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                               nullptr, OPEN_EXISTING, 0, nullptr));
+}
 
 class FaultMatrixTest : public ::testing::TestWithParam<FaultCase> {
 protected:
@@ -246,7 +232,7 @@ protected:
         SetEnvironmentVariableA("OMBRIX_STANDIN_LOG", kStandinLog);
     }
     void TearDown() override {
-        m_held.Close();
+        m_held.Reset();
         Clean();
     }
 
@@ -284,7 +270,8 @@ protected:
             ASSERT_TRUE(WriteBytes(Temporary(), kDownloaded));
         }
         if (c.before == Before::TemporaryHeldOpen) {
-            ASSERT_TRUE(m_held.Open(Temporary()));
+            m_held = OpenHeld(Temporary());
+            ASSERT_TRUE(m_held.IsValid());
         }
         const std::string taken = c.takenIn + "\\" + c.earlierName;
         if (c.before == Before::TargetFile || c.before == Before::TargetFileHeldOpen) {
@@ -292,7 +279,8 @@ protected:
             ASSERT_TRUE(WriteBytes(taken, kEarlier));
         }
         if (c.before == Before::TargetFileHeldOpen) {
-            ASSERT_TRUE(m_held.Open(taken));
+            m_held = OpenHeld(taken);
+            ASSERT_TRUE(m_held.IsValid());
         }
         if (c.before == Before::TargetFolder) {
             ASSERT_TRUE(CreateDirectoryA(c.takenIn.c_str(), nullptr));
@@ -309,7 +297,7 @@ protected:
         return value;
     }
 
-    CHeldFile m_held;
+    CHandle m_held;
 };
 
 TEST_P(FaultMatrixTest, DownloadEndsWhereExpected) {
@@ -324,7 +312,7 @@ TEST_P(FaultMatrixTest, DownloadEndsWhereExpected) {
             return index < c.steps.size() && Label(window) == c.steps[index].window &&
                    Perform(window.hwnd, c.steps[index]);
         });
-    m_held.Close();
+    m_held.Reset();
     ASSERT_TRUE(session.ended);
     EXPECT_EQ(session.exitCode, 0u);
 

@@ -1,4 +1,4 @@
-#include "platform/AppName.h"
+#include "platform/ModuleNames.h"
 
 #include <gtest/gtest.h>
 

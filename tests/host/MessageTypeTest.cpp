@@ -1,4 +1,4 @@
-#include "app/MessageType.h"
+#include "app/MessageIconRule.h"
 
 #include <gtest/gtest.h>
 

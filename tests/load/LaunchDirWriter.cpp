@@ -10,6 +10,7 @@
 // gave the default, and reads that gave none of the writers' values. Exit
 // code 0 when no read was a mixture, 1 when one was, 2 on bad arguments.
 #include "app/HelperApp.h"
+#include "app/Settings.h"
 
 #include "LaunchDirValues.h"
 

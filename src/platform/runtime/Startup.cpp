@@ -4,9 +4,9 @@
 // first: the heap is the process heap, and the text functions that depend on
 // a code page are the system's, which follow its ANSI code page.
 #include "platform/CommandLine.h"
-#include "platform/Module.h"
-#include "platform/Win.h"
+#include "platform/LeadByte.h"
 #include "platform/runtime/ExitList.h"
+#include "platform/Win.h"
 
 namespace {
 

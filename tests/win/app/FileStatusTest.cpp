@@ -1,4 +1,5 @@
 #include "platform/FileStatus.h"
+#include "platform/PathText.h"
 
 #include <gtest/gtest.h>
 

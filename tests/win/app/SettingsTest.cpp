@@ -1,4 +1,5 @@
 #include "app/HelperApp.h"
+#include "app/Settings.h"
 #include "platform/Module.h"
 
 #include "Registry.h"

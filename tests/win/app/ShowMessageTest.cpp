@@ -1,4 +1,4 @@
-#include "app/Messages.h"
+#include "app/ShowMessage.h"
 
 #include "Known.h"
 #include "Robot.h"

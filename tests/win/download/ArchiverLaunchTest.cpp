@@ -1,6 +1,6 @@
 #include "DownloadFixture.h"
 
-#include "download/Archiver.h"
+#include "download/LaunchArchiver.h"
 
 #include <ostream>
 #include <string>

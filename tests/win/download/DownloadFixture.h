@@ -4,6 +4,7 @@
 // fills and that goes again afterwards, the archive-utility stand-in installed
 // and registered on request, and its record of starts.
 #include "app/HelperApp.h"
+#include "app/Settings.h"
 
 #include "Files.h"
 #include "Known.h"

@@ -1,4 +1,5 @@
 #include "app/HelperApp.h"
+#include "app/Settings.h"
 
 #include "Known.h"
 #include "Registry.h"

@@ -1,6 +1,7 @@
 // The setup road inside the program: the dialog, then the saved folder, the
 // registration and its one message.
 #include "app/HelperApp.h"
+#include "app/Settings.h"
 
 #include "Registry.h"
 #include "RegistryExtras.h"

@@ -2,7 +2,7 @@
 // the robot as a person would.
 #include "ui/SetupDlg.h"
 
-#include "platform/AppName.h"
+#include "platform/ModuleNames.h"
 #include "ui/resource.h"
 
 #include "Robot.h"
