@@ -1,5 +1,7 @@
 #include "platform/FileStatus.h"
 
+#include "CaseName.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -52,7 +54,7 @@ INSTANTIATE_TEST_SUITE_P(
                       StatusCase{"MissingDrive", "Q:\\x", false, 0},
                       StatusCase{"TooLong", "C:\\" + std::string(300, 'a'), false, 0},
                       StatusCase{"Empty", "", false, 0}),
-    [](const ::testing::TestParamInfo<StatusCase>& info) { return std::string(info.param.name); });
+    CaseName());
 
 TEST_F(FileStatusTest, ReportsSize) {
     CFileStatus status;
