@@ -2,6 +2,7 @@
 // system: names from URLs keep their characters, even those whose trail byte
 // is a '\' or '|'. Runs only in a process whose ANSI code page is 932:
 // scripts/wine-suite.sh starts it under a private Japanese locale.
+#include "CaseName.h"
 #include "DownloadBench.h"
 #include "Known.h"
 #include "Registry.h"
@@ -9,10 +10,11 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
 
 namespace {
+
+using casename::operator<<;
 
 constexpr char kRoot[] = "C:\\CodePageTest";
 constexpr char kDownloaded[] = "PK\x03\x04 a download with a Japanese name";
@@ -23,8 +25,6 @@ struct NameCase {
     const char* name;
     std::string fileName;  // Shift-JIS bytes
 };
-
-void PrintTo(const NameCase& c, std::ostream* os) { *os << c.name; }
 
 class CodePageTest : public ::testing::TestWithParam<NameCase> {
 protected:
@@ -67,6 +67,6 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(NameCase{"TrailByteBackslash", "\x83\x5C\x83\x74\x83\x67.zip"},    // ソフト
                       NameCase{"TrailByteBar", "\x83\x7C\x83\x50\x83\x62\x83\x67.zip"},  // ポケット
                       NameCase{"OnlyCharacter", "\x95\x5C.zip"}),                         // 表
-    [](const ::testing::TestParamInfo<NameCase>& info) { return std::string(info.param.name); });
+    CaseName());
 
 }  // namespace

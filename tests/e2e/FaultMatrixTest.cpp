@@ -4,6 +4,7 @@
 // as a person would, then looks where the downloaded bytes are: kept in a
 // download folder, left at the temporary path, or gone. docs/download-fates.md
 // tells the same cases as a table.
+#include "CaseName.h"
 #include "DownloadBench.h"
 #include "Known.h"
 #include "Probe.h"
@@ -15,11 +16,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <ostream>
 #include <string>
 #include <vector>
 
 namespace {
+
+using casename::operator<<;
 
 using dlbench::ReadBytes;
 using dlbench::RemoveTree;
@@ -137,9 +139,6 @@ FaultCase Row(const std::string& name) {
     c.name = name;
     return c;
 }
-
-// Test names show the row, not its bytes.
-void PrintTo(const FaultCase& c, std::ostream* os) { *os << c.name; }
 
 // Every file under the test's folders that holds these bytes, sorted.
 void CollectHolders(const std::string& folder, const std::string& bytes,
@@ -551,6 +550,6 @@ INSTANTIATE_TEST_SUITE_P(
             .Sees({{"110", Act::NextDownloadThenNo}})
             .Left("")
             .NextDownload(Temporary())),
-    [](const ::testing::TestParamInfo<FaultCase>& info) { return info.param.name; });
+    CaseName());
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Load on the program from the outside: many downloads handed over at the
 // same moment, each by its own process of the real DARIVOVA.EXE; and several
 // processes writing the one setting at once.
+#include "CaseName.h"
 #include "DownloadBench.h"
 #include "Known.h"
 #include "LaunchDirValues.h"
@@ -127,12 +128,17 @@ TEST_F(LoadTest, SixtyFourHandOversAtOnceAreAllKeptAndOpened) {
 // thirty-two do, every time, when choosing a free name and moving there race.
 // On the drive of the temporary files the move is a rename; on another drive
 // a copy, long enough for the others to take names meanwhile.
-class SameNamedLoadTest : public LoadTest, public ::testing::WithParamInterface<const char*> {};
+struct FolderCase {
+    const char* name;
+    const char* folder;
+};
+
+class SameNamedLoadTest : public LoadTest, public ::testing::WithParamInterface<FolderCase> {};
 
 TEST_P(SameNamedLoadTest, ThirtyTwoSameNamedDownloadsAtOnceAreAllKeptUnderFreeNames) {
     constexpr int kDownloads = 32;
     constexpr std::size_t kSize = 5000;
-    const std::string folder = GetParam();
+    const std::string folder = GetParam().folder;
     ASSERT_TRUE(CreateDirectoryA(kOtherRoot, nullptr));
     ASSERT_NO_FATAL_FAILURE(ArrangeDownloads(folder));
 
@@ -152,10 +158,9 @@ TEST_P(SameNamedLoadTest, ThirtyTwoSameNamedDownloadsAtOnceAreAllKeptUnderFreeNa
 }
 
 INSTANTIATE_TEST_SUITE_P(Folders, SameNamedLoadTest,
-                         ::testing::Values("C:\\LoadTest\\Download", "D:\\LoadTest\\Download"),
-                         [](const ::testing::TestParamInfo<const char*>& info) {
-                             return info.index == 0 ? "SameDrive" : "OtherDrive";
-                         });
+                         ::testing::Values(FolderCase{"SameDrive", "C:\\LoadTest\\Download"},
+                                           FolderCase{"OtherDrive", "D:\\LoadTest\\Download"}),
+                         CaseName());
 
 TEST_F(LoadTest, WritersAtOnceNeverReadAMixtureOrTheDefault) {
     constexpr int kWriters = 8;

@@ -2,6 +2,7 @@
 // argument, its setup dialog and about box read and answered as a person
 // would, and what it leaves in the registry; then the whole loop with the
 // browser stand-in handing a download to the registered program.
+#include "CaseName.h"
 #include "DownloadBench.h"
 #include "Files.h"
 #include "Known.h"
@@ -16,11 +17,12 @@
 #include <cstdio>
 #include <memory>
 #include <optional>
-#include <ostream>
 #include <string>
 #include <vector>
 
 namespace {
+
+using casename::operator<<;
 
 using testfs::ReadBytes;
 using testfs::RemoveTree;
@@ -223,8 +225,6 @@ struct LeaveCase {
     void (*leave)(HWND setup);
 };
 
-void PrintTo(const LeaveCase& c, std::ostream* os) { *os << c.name; }
-
 class SetupLeaveTest : public SetupRoadTest, public ::testing::WithParamInterface<LeaveCase> {};
 
 TEST_P(SetupLeaveTest, WritesAndShowsNothing) {
@@ -244,7 +244,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(LeaveCase{"No", [](HWND w) { probe::Press(w, IDCANCEL); }},
                       LeaveCase{"Esc", [](HWND w) { probe::Key(w, VK_ESCAPE); }},
                       LeaveCase{"Close", [](HWND w) { probe::SystemCommand(w, SC_CLOSE); }}),
-    [](const ::testing::TestParamInfo<LeaveCase>& info) { return info.param.name; });
+    CaseName());
 
 TEST_F(SetupRoadTest, YesWithoutNavigatorSavesTheFolderAndReports107) {
     const probe::Window setup = StartSetup();
@@ -265,8 +265,6 @@ struct PlaceCase {
     const char* name;
     const char* folder;  // under the test root; empty: the build folder
 };
-
-void PrintTo(const PlaceCase& c, std::ostream* os) { *os << c.name; }
 
 class SetupRegisterTest : public SetupRoadTest, public ::testing::WithParamInterface<PlaceCase> {};
 
@@ -307,9 +305,7 @@ TEST_P(SetupRegisterTest, YesRegistersAndReports106) {
 INSTANTIATE_TEST_SUITE_P(Places, SetupRegisterTest,
                          ::testing::Values(PlaceCase{"BuildFolder", ""},
                                            PlaceCase{"FolderWithBlanks", "Helper With Blanks"}),
-                         [](const ::testing::TestParamInfo<PlaceCase>& info) {
-                             return info.param.name;
-                         });
+                         CaseName());
 
 // Browse...: Cancel keeps the folder, a choice replaces it; Yes saves what
 // the edit shows.
@@ -317,8 +313,6 @@ struct BrowseCase {
     const char* name;
     const char* pick;  // under the test root; empty: Cancel
 };
-
-void PrintTo(const BrowseCase& c, std::ostream* os) { *os << c.name; }
 
 class SetupBrowseTest : public SetupRoadTest, public ::testing::WithParamInterface<BrowseCase> {};
 
@@ -353,9 +347,7 @@ TEST_P(SetupBrowseTest, YesSavesWhatTheEditShows) {
 INSTANTIATE_TEST_SUITE_P(Choices, SetupBrowseTest,
                          ::testing::Values(BrowseCase{"Cancelled", ""},
                                            BrowseCase{"Chosen", "Kept Archives"}),
-                         [](const ::testing::TestParamInfo<BrowseCase>& info) {
-                             return info.param.name;
-                         });
+                         CaseName());
 
 // The whole loop: setup registers the program and saves a chosen folder;
 // the browser then finds DARIVOVA.EXE in its viewer table for

@@ -1,5 +1,6 @@
 // The real DARIVOVA.EXE from the outside: the version test, the settings keys
 // of a first start, and the choice between setup and download handling.
+#include "CaseName.h"
 #include "Files.h"
 #include "Known.h"
 #include "Process.h"
@@ -46,14 +47,14 @@ protected:
 };
 
 struct VersionCase {
-    const char* version;
+    const char* name;  // the Windows version Wine reports to the program
     bool refused;
 };
 
 class VersionMatrix : public StartupTest, public ::testing::WithParamInterface<VersionCase> {};
 
 TEST_P(VersionMatrix, OnlyNtBeforeFourIsRefused) {
-    SetWindowsVersion("DARIVOVA.EXE", GetParam().version);
+    SetWindowsVersion("DARIVOVA.EXE", GetParam().name);
     const SessionResult run = RunSession(Quoted(Program()));
     ASSERT_TRUE(run.ended);
     EXPECT_EQ(run.exitCode, 0u);
@@ -80,9 +81,7 @@ INSTANTIATE_TEST_SUITE_P(Systems, VersionMatrix,
                                            VersionCase{"win95", false}, VersionCase{"win98", false},
                                            VersionCase{"winxp", false}, VersionCase{"win7", false},
                                            VersionCase{"win10", false}),
-                         [](const ::testing::TestParamInfo<VersionCase>& info) {
-                             return std::string(info.param.version);
-                         });
+                         CaseName());
 
 TEST_F(StartupTest, FirstStartLeavesTheSettingsKeyWithoutAFolder) {
     const SessionResult run = RunSession(Quoted(Program()));
@@ -124,7 +123,7 @@ INSTANTIATE_TEST_SUITE_P(
                       DispatchCase{"GluedToTheQuotedName", "x.zip", false},
                       DispatchCase{"AfterABlank", " x.zip", false},
                       DispatchCase{"Quoted", " \"x.zip\"", false}),
-    [](const ::testing::TestParamInfo<DispatchCase>& info) { return std::string(info.param.name); });
+    CaseName());
 
 TEST_F(StartupTest, ARenamedProgramUsesItsNameForKeyAndCaptionButNotForTheVersionMessage) {
     ASSERT_TRUE(CopyFileA(Program().c_str(), "C:\\StartupTest\\OTHER.EXE", FALSE));

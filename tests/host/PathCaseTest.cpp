@@ -8,6 +8,8 @@
 
 namespace {
 
+using casename::operator<<;
+
 // The systems' upper case of the characters the rows use, as a table in place
 // of CharUpperBuffA: code page 1252's accented small letters (0xE0-0xFE but
 // the division sign, and š), and code page 932's full-width small letters
@@ -32,8 +34,6 @@ struct PathCase {
     std::string second;
     bool same;
 };
-
-void PrintTo(const PathCase& c, std::ostream* os) { *os << c.name; }
 
 class SamePathTextTest : public ::testing::TestWithParam<PathCase> {};
 

@@ -2,6 +2,7 @@
 #include "app/Settings.h"
 #include "platform/Module.h"
 
+#include "CaseName.h"
 #include "Registry.h"
 #include "RegistryExtras.h"
 
@@ -70,7 +71,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "C:\\" + std::string(297, 'x')},
         StoredCase{"Longer", REG_SZ, std::string(5000, 'y') + std::string(1, '\0'),
                    std::string(5000, 'y')}),
-    [](const ::testing::TestParamInfo<StoredCase>& info) { return std::string(info.param.name); });
+    CaseName());
 
 // Where the user may only read the settings (a restricted token on NT), the
 // keys can't be opened for writing; the stored folder still reads.

@@ -1,5 +1,6 @@
 #include "app/ShowMessage.h"
 
+#include "CaseName.h"
 #include "Known.h"
 #include "Robot.h"
 
@@ -73,7 +74,7 @@ INSTANTIATE_TEST_SUITE_P(
         MessageCase{"RetryCancelGetsNoIcon", 105, MB_RETRYCANCEL, IDCANCEL,
                     "Unable to launch Ombrix. Please check that it is installed properly.",
                     {IDRETRY, IDCANCEL}, "none"}),
-    [](const ::testing::TestParamInfo<MessageCase>& info) { return std::string(info.param.name); });
+    CaseName());
 
 TEST(ShowMessageOwner, ABoxShownWhileAWindowIsActiveBelongsToIt) {
     HWND window = CreateWindowExA(0, "STATIC", "owner", WS_POPUP | WS_VISIBLE, 10, 10, 100, 100,

@@ -1,22 +1,21 @@
+#include "CaseName.h"
 #include "DownloadFixture.h"
 
 #include "download/LaunchArchiver.h"
 
-#include <ostream>
 #include <string>
 #include <vector>
 
 namespace dltest {
 namespace {
 
+using casename::operator<<;
+
 struct CommandCase {
     const char* name;
     std::string command;  // empty: no registration
     std::string path;
 };
-
-// Test names show the case name, not the bytes.
-void PrintTo(const CommandCase& c, std::ostream* os) { *os << c.name; }
 
 class ArchiverPathTest : public CDownloadTest, public ::testing::WithParamInterface<CommandCase> {};
 
@@ -46,16 +45,13 @@ INSTANTIATE_TEST_SUITE_P(
                     "c:\\" + std::string(307, 'l') + "\\ombrix32.exe"},
         CommandCase{"Length324", kLongFolder + "L\\OMBRIX32.EXE", ""},
         CommandCase{"NotRegistered", "", ""}),
-    [](const ::testing::TestParamInfo<CommandCase>& info) { return std::string(info.param.name); });
+    CaseName());
 
 struct LaunchCase {
     const char* name;
     std::string exePath;
     std::string command;
 };
-
-// Test names show the case name, not the bytes.
-void PrintTo(const LaunchCase& c, std::ostream* os) { *os << c.name; }
 
 class LaunchArchiverTest : public CDownloadTest, public ::testing::WithParamInterface<LaunchCase> {};
 
@@ -85,7 +81,7 @@ INSTANTIATE_TEST_SUITE_P(
         LaunchCase{"Unquoted", Path("Ombrix\\ombrix32.exe"), Path("OMBRIX\\OMBRIX32.EXE") + " %1"},
         LaunchCase{"QuotedWithBlanks", Path("Program Files\\Ombrix\\ombrix32.exe"),
                    "\"" + Path("Program Files\\Ombrix\\OMBRIX32.EXE") + "\" \"%1\""}),
-    [](const ::testing::TestParamInfo<LaunchCase>& info) { return std::string(info.param.name); });
+    CaseName());
 
 class LaunchFailureTest : public CDownloadTest, public ::testing::WithParamInterface<LaunchCase> {};
 
@@ -114,7 +110,7 @@ INSTANTIATE_TEST_SUITE_P(
         LaunchCase{"NoMarker", "", "ombrix32.exe %1"},
         LaunchCase{"ExecutableMissing", "", Path("Nowhere\\ombrix32.exe") + " %1"},
         LaunchCase{"TooLong", "", "C:\\" + std::string(308, 'L') + "\\OMBRIX32.EXE"}),
-    [](const ::testing::TestParamInfo<LaunchCase>& info) { return std::string(info.param.name); });
+    CaseName());
 
 }  // namespace
 }  // namespace dltest

@@ -1,5 +1,6 @@
 #include "DownloadFixture.h"
 
+#include "DownloadBench.h"
 #include "Process.h"
 
 #include <cstdio>
@@ -10,18 +11,15 @@ namespace {
 
 constexpr char kStandinLog[] = "C:\\DlTest\\ombrix.log";
 
+// Each line "<folder>|<argument>"; a bar in the argument stays in it.
 std::vector<Launch> ReadLaunches() {
     std::vector<Launch> launches;
-    const std::string log = ReadBytes(kStandinLog);
-    if (log == "<missing>") return launches;
-    std::string::size_type start = 0;
-    while (start < log.size()) {
-        std::string::size_type end = log.find("\r\n", start);
-        if (end == std::string::npos) break;
-        const std::string line = log.substr(start, end - start);
-        const std::string::size_type bar = line.find('|');
-        launches.push_back({line.substr(0, bar), line.substr(bar + 1)});
-        start = end + 2;
+    for (const std::vector<std::string>& fields : dlbench::ReadLines(kStandinLog)) {
+        Launch launch{fields[0], ""};
+        for (std::size_t i = 1; i < fields.size(); ++i) {
+            launch.argument += (i > 1 ? "|" : "") + fields[i];
+        }
+        launches.push_back(launch);
     }
     return launches;
 }

@@ -1,11 +1,13 @@
+#include "CaseName.h"
 #include "DownloadFixture.h"
 
-#include <ostream>
 #include <string>
 #include <vector>
 
 namespace dltest {
 namespace {
+
+using casename::operator<<;
 
 class HandleDownloadTest : public CDownloadTest {
 protected:
@@ -36,9 +38,6 @@ struct UrlCase {
     std::string value;  // raw bytes, terminator included
     std::string kept;   // the name in the download folder
 };
-
-// Test names show the case name, not the bytes.
-void PrintTo(const UrlCase& c, std::ostream* os) { *os << c.name; }
 
 UrlCase Url(const char* name, const std::string& url, const std::string& kept) {
     return {name, REG_SZ, url + '\0', kept};
@@ -73,7 +72,7 @@ INSTANTIATE_TEST_SUITE_P(
         Url("Device", "http://host/con.zip", "_con.zip"),
         Url("Stream", "http://host/a.zip:evil", "a.zip_evil"),
         Url("DotDot", "http://host/pub/..", "M1.TMP")),
-    [](const ::testing::TestParamInfo<UrlCase>& info) { return std::string(info.param.name); });
+    CaseName());
 
 TEST_F(HandleDownloadTest, WithoutTheUrlTableTheTemporaryNameIsUsed) {
     m_app.HandleDownload(Path("Download"));
@@ -85,9 +84,6 @@ struct ArgumentCase {
     std::string folder;       // of the temporary file, relative to the root
     std::string commandLine;  // "<cwd>" runs it from that folder
 };
-
-// Test names show the case name, not the bytes.
-void PrintTo(const ArgumentCase& c, std::ostream* os) { *os << c.name; }
 
 class ArgumentTest : public HandleDownloadTest, public ::testing::WithParamInterface<ArgumentCase> {};
 
@@ -115,7 +111,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ArgumentCase{"RelativeWithDot", "Temp", ".\\M2.TMP"},
                       ArgumentCase{"Quoted", "Temp Files", "\"C:\\DlTest\\Temp Files\\M2.TMP\""},
                       ArgumentCase{"QuotedRelative", "Temp Files", "\"M2.TMP\""}),
-    [](const ::testing::TestParamInfo<ArgumentCase>& info) { return std::string(info.param.name); });
+    CaseName());
 
 // After No or Cancel only the browser's own temporary file goes, as the
 // browser would delete it; a file it did not record, such as a user's own
@@ -126,8 +122,6 @@ struct DeclineCase {
     bool cancelPicker;  // else No to 110
     bool deleted;
 };
-
-void PrintTo(const DeclineCase& c, std::ostream* os) { *os << c.name; }
 
 class DeclineTest : public HandleDownloadTest, public ::testing::WithParamInterface<DeclineCase> {};
 
@@ -153,7 +147,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(DeclineCase{"BrowsersFileNo", true, false, true},
                       DeclineCase{"BrowsersFilePickerCancelled", true, true, true},
                       DeclineCase{"UsersOwnFileNo", false, false, false}),
-    [](const ::testing::TestParamInfo<DeclineCase>& info) { return std::string(info.param.name); });
+    CaseName());
 
 TEST_F(HandleDownloadTest, FailedLaunchKeepsTheMovedFile) {
     testreg::DeleteTree(HKEY_CLASSES_ROOT, "Ombrix");
@@ -174,9 +168,6 @@ struct InPlaceCase {
     bool cancelPicker;   // else answer No to 111
     std::string pickFirst;  // a folder picked after 110, or empty
 };
-
-// Test names show the case name, not the bytes.
-void PrintTo(const InPlaceCase& c, std::ostream* os) { *os << c.name; }
 
 class InPlaceTest : public HandleDownloadTest, public ::testing::WithParamInterface<InPlaceCase> {};
 
@@ -214,15 +205,12 @@ INSTANTIATE_TEST_SUITE_P(
                       InPlaceCase{"PickerCancelled", Path("Download"), true, ""},
                       InPlaceCase{"PickedAfter110ThenNo", Path("Missing\\Download"), false,
                                   Path("Download")}),
-    [](const ::testing::TestParamInfo<InPlaceCase>& info) { return std::string(info.param.name); });
+    CaseName());
 
 struct UntouchedCase {
     const char* name;
     std::string commandLine;
 };
-
-// Test names show the case name, not the bytes.
-void PrintTo(const UntouchedCase& c, std::ostream* os) { *os << c.name; }
 
 class UntouchedTest : public HandleDownloadTest, public ::testing::WithParamInterface<UntouchedCase> {};
 
@@ -252,7 +240,7 @@ INSTANTIATE_TEST_SUITE_P(
         UntouchedCase{"FolderWithoutSeparator", "C:\\DlTest\\Temp"},
         // Gone before the hand-over: nothing to keep, nothing to ask.
         UntouchedCase{"FileGone", "C:\\DlTest\\Temp\\gone.TMP"}),
-    [](const ::testing::TestParamInfo<UntouchedCase>& info) { return std::string(info.param.name); });
+    CaseName());
 
 }  // namespace
 }  // namespace dltest

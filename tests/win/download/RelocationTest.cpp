@@ -1,13 +1,15 @@
+#include "CaseName.h"
 #include "DownloadFixture.h"
 
 #include "platform/Handle.h"
 
-#include <ostream>
 #include <string>
 #include <vector>
 
 namespace dltest {
 namespace {
+
+using casename::operator<<;
 
 class RelocationTest : public CDownloadTest {
 protected:
@@ -55,9 +57,6 @@ struct UncreatableCase {
     std::string folder;
 };
 
-// Test names show the case name, not the bytes.
-void PrintTo(const UncreatableCase& c, std::ostream* os) { *os << c.name; }
-
 class UncreatableFolderTest : public RelocationTest,
                               public ::testing::WithParamInterface<UncreatableCase> {
 protected:
@@ -97,9 +96,7 @@ INSTANTIATE_TEST_SUITE_P(
                       UncreatableCase{"Wildcard", Path("Down*")},
                       // Empty names no folder: not the current drive's root.
                       UncreatableCase{"Empty", ""}),
-    [](const ::testing::TestParamInfo<UncreatableCase>& info) {
-        return std::string(info.param.name);
-    });
+    CaseName());
 
 struct FolderTextCase {
     const char* name;
@@ -108,8 +105,6 @@ struct FolderTextCase {
     std::string kept;       // where it ends: the utility's argument, unquoted
     std::string launchedIn; // the utility's working folder
 };
-
-void PrintTo(const FolderTextCase& c, std::ostream* os) { *os << c.name; }
 
 class FolderTextTest : public RelocationTest, public ::testing::WithParamInterface<FolderTextCase> {
 protected:
@@ -149,9 +144,7 @@ INSTANTIATE_TEST_SUITE_P(
                        Path("Download\\tools.zip"), Path("Download")},
         // The picker returns a drive's root with its separator.
         FolderTextCase{"DriveRoot", "C:\\", "dltest-root.zip", "C:\\dltest-root.zip", "C:\\"}),
-    [](const ::testing::TestParamInfo<FolderTextCase>& info) {
-        return std::string(info.param.name);
-    });
+    CaseName());
 
 TEST_F(RelocationTest, PickedFolderIsSavedAndUsed) {
     ASSERT_TRUE(CreateDirectoryA(Path("Picked").c_str(), nullptr));
@@ -205,8 +198,6 @@ struct SpellingCase {
     std::string folder;  // the download folder: the source's own, spelt otherwise
 };
 
-void PrintTo(const SpellingCase& c, std::ostream* os) { *os << c.name; }
-
 class SpellingTest : public SamePathTest, public ::testing::WithParamInterface<SpellingCase> {};
 
 // Moving the file onto itself would leave nothing to keep: the question comes
@@ -232,7 +223,7 @@ INSTANTIATE_TEST_SUITE_P(
                       SpellingCase{"ForwardSlashes", "C:/DlTest/Download"},
                       SpellingCase{"TrailingDot", Path("Download.")},
                       SpellingCase{"TrailingBlank", Path("Download ")}),
-    [](const ::testing::TestParamInfo<SpellingCase>& info) { return std::string(info.param.name); });
+    CaseName());
 
 // The temporary path in its 8.3 short form, as NT gives TEMP, against the long
 // form that the picker returns.
@@ -281,9 +272,6 @@ struct MoveCase {
     bool sourceHeldOpen;  // as the browser may hold it: without delete sharing
 };
 
-// Test names show the case name, not the bytes.
-void PrintTo(const MoveCase& c, std::ostream* os) { *os << c.name; }
-
 class MoveConfirmationTest : public RelocationTest,
                              public ::testing::WithParamInterface<MoveCase> {};
 
@@ -318,7 +306,7 @@ INSTANTIATE_TEST_SUITE_P(
                       MoveCase{"TargetFolderMissing", "Temp\\M1.TMP", Path("Missing"), false},
                       MoveCase{"SourceHeldOpen", "Temp\\M1.TMP", Path("Download"), true},
                       MoveCase{"SourceHeldOpenOtherDrive", "Temp\\M1.TMP", kOtherRoot, true}),
-    [](const ::testing::TestParamInfo<MoveCase>& info) { return std::string(info.param.name); });
+    CaseName());
 
 // A name taken by an earlier file or a folder: the download takes the first
 // free name "stem (n).ext", and nothing earlier is replaced.
@@ -329,8 +317,6 @@ struct FreeNameCase {
     std::vector<std::string> takenFolders;  // in Download, before
     std::string kept;                       // in Download, after
 };
-
-void PrintTo(const FreeNameCase& c, std::ostream* os) { *os << c.name; }
 
 class FreeNameTest : public RelocationTest, public ::testing::WithParamInterface<FreeNameCase> {};
 
@@ -370,7 +356,7 @@ INSTANTIATE_TEST_SUITE_P(
         FreeNameCase{"TakenByAFolder", "tools.zip", {}, {"tools.zip"}, "tools (2).zip"},
         FreeNameCase{"LastDotSplits", "tools.tar.gz", {"tools.tar.gz"}, {}, "tools.tar (2).gz"},
         FreeNameCase{"WithoutADot", "README", {"README"}, {}, "README (2)"}),
-    [](const ::testing::TestParamInfo<FreeNameCase>& info) { return std::string(info.param.name); });
+    CaseName());
 
 // A move that can't be made is a question (112), not a loss: Yes lets the user
 // pick another folder, saved at once; No leaves the file to the caller.
@@ -380,8 +366,6 @@ struct FailedMoveCase {
     std::string fileName;
     std::vector<std::string> takenFiles;  // in the folder, before
 };
-
-void PrintTo(const FailedMoveCase& c, std::ostream* os) { *os << c.name; }
 
 class FailedMoveTest : public RelocationTest, public ::testing::WithParamInterface<FailedMoveCase> {
 protected:
@@ -431,7 +415,7 @@ INSTANTIATE_TEST_SUITE_P(
         // The name fits; the free name "... (2).zip" does not.
         FailedMoveCase{"FreeNameTooLong", kLongFolder, std::string(42, 'n') + ".zip",
                        {std::string(42, 'n') + ".zip"}}),
-    [](const ::testing::TestParamInfo<FailedMoveCase>& info) { return std::string(info.param.name); });
+    CaseName());
 
 TEST_F(RelocationTest, Target259IsTheLongestThatMoves) {
     ASSERT_TRUE(CreateDirectoryA(kLongFolder.c_str(), nullptr));

@@ -5,15 +5,17 @@
 #include "platform/ModuleNames.h"
 #include "ui/resource.h"
 
+#include "CaseName.h"
 #include "Robot.h"
 
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
 #include <vector>
 
 namespace {
+
+using casename::operator<<;
 
 constexpr char kPreset[] = "C:\\Download";
 constexpr char kPickRoot[] = "C:\\SetupDlgTest";
@@ -72,8 +74,6 @@ struct EndingCase {
     const char* folder;
 };
 
-void PrintTo(const EndingCase& c, std::ostream* os) { *os << c.name; }
-
 class SetupEndingTest : public SetupDlgTest, public ::testing::WithParamInterface<EndingCase> {};
 
 TEST_P(SetupEndingTest, EndsAndExchangesOnlyOnYes) {
@@ -99,7 +99,7 @@ INSTANTIATE_TEST_SUITE_P(
         EndingCase{"Esc", [](HWND w) { probe::Key(w, VK_ESCAPE); }, IDCANCEL, kPreset},
         EndingCase{"Close", [](HWND w) { probe::SystemCommand(w, SC_CLOSE); }, IDCANCEL,
                    kPreset}),
-    [](const ::testing::TestParamInfo<EndingCase>& info) { return info.param.name; });
+    CaseName());
 
 TEST_F(SetupDlgTest, SystemMenuEndsWithTheAboutItem) {
     int count = 0;
@@ -157,6 +157,7 @@ TEST_F(SetupDlgTest, CarriesTheProgramIconBigAndSmall) {
 // System commands 16 to 31 open the about box (the low four bits are the
 // system's); the others get the default processing.
 struct SysCommandCase {
+    const char* name;
     UINT command;
     bool opensAbout;
 };
@@ -202,12 +203,12 @@ TEST_P(SetupSysCommandTest, OpensTheAboutBoxForItsItemOnly) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Commands, SetupSysCommandTest,
-                         ::testing::Values(SysCommandCase{15, false}, SysCommandCase{16, true},
-                                           SysCommandCase{23, true}, SysCommandCase{31, true},
-                                           SysCommandCase{32, false}),
-                         [](const ::testing::TestParamInfo<SysCommandCase>& info) {
-                             return "Command" + std::to_string(info.param.command);
-                         });
+                         ::testing::Values(SysCommandCase{"Command15", 15, false},
+                                           SysCommandCase{"Command16", 16, true},
+                                           SysCommandCase{"Command23", 23, true},
+                                           SysCommandCase{"Command31", 31, true},
+                                           SysCommandCase{"Command32", 32, false}),
+                         CaseName());
 
 // Browse... opens the folder chooser titled for the move, owned by the
 // dialog; a choice replaces the edit's text, Cancel keeps it.
@@ -216,8 +217,6 @@ struct BrowseCase {
     bool pick;
     const char* edit;
 };
-
-void PrintTo(const BrowseCase& c, std::ostream* os) { *os << c.name; }
 
 class SetupBrowseTest : public SetupDlgTest, public ::testing::WithParamInterface<BrowseCase> {};
 
@@ -257,9 +256,7 @@ TEST_P(SetupBrowseTest, ChangesTheFolderOnlyWhenOneIsChosen) {
 INSTANTIATE_TEST_SUITE_P(Choices, SetupBrowseTest,
                          ::testing::Values(BrowseCase{"Chosen", true, kPicked},
                                            BrowseCase{"Cancelled", false, kPreset}),
-                         [](const ::testing::TestParamInfo<BrowseCase>& info) {
-                             return info.param.name;
-                         });
+                         CaseName());
 
 // The help file quit on destruction sits next to the executable.
 struct HelpFileCase {

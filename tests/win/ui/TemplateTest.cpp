@@ -1,15 +1,17 @@
 // The compiled dialog templates, item by item, as the program must show them.
 #include "ui/resource.h"
 
+#include "CaseName.h"
 #include "DialogTemplate.h"
 
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
 #include <vector>
 
 namespace {
+
+using casename::operator<<;
 
 // Styles every template control gets from the resource compiler.
 constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
@@ -32,8 +34,6 @@ struct ExpectedTemplate {
     const char* caption;
     std::vector<ExpectedItem> items;
 };
-
-void PrintTo(const ExpectedTemplate& c, std::ostream* os) { *os << c.name; }
 
 class DialogTemplateTest : public ::testing::TestWithParam<ExpectedTemplate> {};
 
@@ -118,6 +118,6 @@ INSTANTIATE_TEST_SUITE_P(
                  "Ombrix Navigator Helper Version 0.71"},
                 {IDOK, "Button", BS_DEFPUSHBUTTON | WS_GROUP | WS_TABSTOP, 178, 7, 32, 14, "OK"},
             }}),
-    [](const ::testing::TestParamInfo<ExpectedTemplate>& info) { return info.param.name; });
+    CaseName());
 
 }  // namespace

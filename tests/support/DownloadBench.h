@@ -1,6 +1,7 @@
 #pragma once
-// What the end-to-end download tests share: the line records that the
-// stand-ins keep, the bytes of a download, and the stored download folder.
+// What the download tests share: the line records that the stand-ins keep
+// (read by the Windows-side tests too), the bytes of a download, and the
+// stored download folder.
 #include "Files.h"
 
 #include <windows.h>

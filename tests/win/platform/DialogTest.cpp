@@ -2,15 +2,17 @@
 #include "platform/Dialog.h"
 #include "ui/resource.h"
 
+#include "CaseName.h"
 #include "Robot.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <ostream>
 #include <vector>
 
 namespace {
+
+using casename::operator<<;
 
 // A dialog on a program template whose data exchange can be told to fail.
 class CExchangeDialog : public CDialog {
@@ -116,8 +118,6 @@ struct PlacementCase {
     bool centred;
 };
 
-void PrintTo(const PlacementCase& c, std::ostream* os) { *os << c.name; }
-
 class DialogPlacementTest : public ::testing::TestWithParam<PlacementCase> {};
 
 TEST_P(DialogPlacementTest, CentresOnlyAHiddenTemplateAtTheOrigin) {
@@ -161,6 +161,6 @@ INSTANTIATE_TEST_SUITE_P(
         PlacementCase{"HiddenOverTheActiveWindow", IDD_ABOUTBOX, Owner::ActiveWindow, true},
         // Visible from creation: left where its template puts it.
         PlacementCase{"VisibleWithoutOwner", IDD_SETUP, Owner::None, false}),
-    [](const ::testing::TestParamInfo<PlacementCase>& info) { return info.param.name; });
+    CaseName());
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include "platform/FileStatus.h"
 #include "platform/PathText.h"
 
+#include "CaseName.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -53,7 +55,7 @@ INSTANTIATE_TEST_SUITE_P(
                       StatusCase{"MissingDrive", "Q:\\x", false, 0},
                       StatusCase{"TooLong", "C:\\" + std::string(300, 'a'), false, 0},
                       StatusCase{"Empty", "", false, 0}),
-    [](const ::testing::TestParamInfo<StatusCase>& info) { return std::string(info.param.name); });
+    CaseName());
 
 TEST_F(FileStatusTest, ReportsSize) {
     CFileStatus status;

@@ -1,5 +1,6 @@
 #include "ui/FolderPicker.h"
 
+#include "CaseName.h"
 #include "Robot.h"
 
 #include <gtest/gtest.h>
@@ -140,6 +141,6 @@ INSTANTIATE_TEST_SUITE_P(
                       InitialCase{"TrailingBackslash", "C:\\PickerTest\\Archives\\", false},
                       InitialCase{"DriveRoot", "C:\\", false},
                       InitialCase{"MissingDrive", "Q:\\Download", false}),
-    [](const ::testing::TestParamInfo<InitialCase>& info) { return std::string(info.param.name); });
+    CaseName());
 
 }  // namespace
