@@ -8,9 +8,10 @@
 # that moves between C: and D: cross volumes as between two disks.
 # Two settings serve a run by hand (scripts/run.sh):
 #   DARIVOVA_PREFIX=DIR  use the prefix DIR, made as above the first time (with
-#                        no drive D:), and keep it afterwards
+#                        no drive D:), and keep it afterwards; what COMMAND
+#                        started may finish (up to a minute) before the
+#                        prefix's server is stopped
 #   DARIVOVA_ON_DISPLAY=1  run on $DISPLAY when there is one
-# Either way the prefix's server is stopped at the end.
 set -euo pipefail
 
 keep=${DARIVOVA_PREFIX:+1}
@@ -24,6 +25,8 @@ else
 fi
 xvfb_pid=""
 cleanup() {
+  # Without -p the server ends by itself once the last program has.
+  [ -z "$keep" ] || WINEPREFIX="$prefix" timeout 60 wineserver -w >/dev/null 2>&1 || true
   WINEPREFIX="$prefix" wineserver -k >/dev/null 2>&1 || true
   WINEPREFIX="$prefix" timeout 20 wineserver -w >/dev/null 2>&1 || true
   if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; fi
@@ -61,10 +64,12 @@ if [ ! -d "$prefix/drive_c" ]; then
   wineserver -k >/dev/null 2>&1 || true
   timeout 20 wineserver -w >/dev/null 2>&1 || true
 fi
-# Keep one server for the whole run: each program then starts in tens of ms.
-wineserver -p
-# Start Wine's own background programs (services, the desktop) now, with no
-# pipe of the caller open: a test runner waits for its pipes to close.
-timeout 60 wine cmd.exe /c exit </dev/null >/dev/null 2>&1 || true
+if [ -z "$keep" ]; then
+  # Keep one server for the whole run: each program then starts in tens of ms.
+  wineserver -p
+  # Start Wine's own background programs (services, the desktop) now, with no
+  # pipe of the caller open: a test runner waits for its pipes to close.
+  timeout 60 wine cmd.exe /c exit </dev/null >/dev/null 2>&1 || true
+fi
 
 "$@"
