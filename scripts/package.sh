@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Makes the release: dist/darivova-<version>.zip with the 32-bit DARIVOVA.EXE
 # (the one for every system), the 64-bit one in x64\, and readme.txt with
-# CRLF line ends. The version is the CMake project's. Builds the mingw32 and
+# CRLF line ends. The version is the CMake project's, as the configure step
+# writes it to build/mingw32/version.txt. Builds the mingw32 and
 # mingw64 presets (the program as shipped) as far as needed. Prints the
 # contents, then the zip's path as the last line.
 set -euo pipefail
@@ -13,7 +14,7 @@ for preset in mingw32 mingw64; do
   cmake --build --preset "$preset" -j2 >/dev/null
 done
 
-version=$(sed -n 's/^project(darivova VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+version=$(cat build/mingw32/version.txt)
 zip=dist/darivova-$version.zip
 mkdir -p dist
 rm -f "$zip"

@@ -12,9 +12,54 @@
 # In the prefix, "Netscape Navigator" (the browser stand-in) and the archive
 # utility stand-in are installed under C:\Program Files; the stand-in only
 # records how it was started, in C:\Program Files\Ombrix\ombrix32.log.
+# The prefix and the display come from scripts/with-wine.sh.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
+helper_dir='C:\Program Files\Ombrix Netscape Helper'
+ombrix_dir='C:\Program Files\Ombrix'
+
+if [ "${1:-}" = "--inside" ]; then
+  # Inside scripts/with-wine.sh, in the prefix .wine-run/.
+  made=$2 private=$3
+  shift 3
+  if [ "$made" = new ]; then
+    # The browser is "installed" for this user, and the archive utility registered.
+    wine reg add 'HKCU\Software\Netscape\Netscape Navigator' /f >/dev/null 2>&1
+    wine reg add 'HKCR\Ombrix\Shell\Open\Command' /ve /d "\"$ombrix_dir\\ombrix32.exe\" \"%1\"" /f >/dev/null 2>&1
+  fi
+  mkdir -p "$WINEPREFIX/drive_c/Program Files/Ombrix Netscape Helper" "$WINEPREFIX/drive_c/Program Files/Ombrix"
+  cp build/mingw64/bin/DARIVOVA.EXE "$WINEPREFIX/drive_c/Program Files/Ombrix Netscape Helper/"
+  cp build/mingw64-tests/bin/ombrix32.exe build/mingw64-tests/bin/navigator_standin.exe "$WINEPREFIX/drive_c/Program Files/Ombrix/"
+
+  if [ $# -eq 0 ]; then
+    command=(wine "$helper_dir\\DARIVOVA.EXE")
+  else
+    file=$1
+    url=${2:-http://downloads.example/$(basename "$file")}
+    viewer=$(wine reg query 'HKCU\Software\Netscape\Netscape Navigator\Viewers' /v application/zip 2>/dev/null | tr -d '\r' | grep -c REG_SZ || true)
+    if [ "$viewer" -eq 0 ]; then
+      echo "DARIVOVA.EXE is not registered as the browser's viewer yet: run scripts/run.sh and answer Yes." >&2
+      exit 1
+    fi
+    command=(wine "$ombrix_dir\\navigator_standin.exe" --url "$url" --type application/zip
+             --from "$(winepath -w "$file")" --timeout 600000)
+  fi
+
+  if [ "$private" = no ]; then
+    "${command[@]}"
+  else
+    "${command[@]}" &
+    run_pid=$!
+    sleep 5
+    mkdir -p build
+    import -window root build/run-screenshot.png
+    echo "No display: saved a screenshot to build/run-screenshot.png and ended the run."
+    wineserver -k >/dev/null 2>&1 || true
+    wait "$run_pid" || true
+  fi
+  exit
+fi
 
 scripts/install-deps.sh
 # The program as shipped, and the stand-ins from the test bench.
@@ -23,71 +68,15 @@ cmake --build --preset mingw64 -j2 >/dev/null
 cmake --preset mingw64-tests >/dev/null
 cmake --build --preset mingw64-tests -j2 --target darivova_standins >/dev/null
 
-export WINEPREFIX="$root/.wine-run"
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
-
-xvfb_pid=""
-cleanup() {
-  if [ -n "$xvfb_pid" ]; then
-    wineserver -k >/dev/null 2>&1 || true
-    kill "$xvfb_pid" 2>/dev/null || true
-    wait "$xvfb_pid" 2>/dev/null || true
-  fi
-}
-trap cleanup EXIT INT TERM
-if [ -z "${DISPLAY:-}" ]; then
-  for n in $(seq 90 190); do
-    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then break; fi
-  done
-  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-  xvfb_pid=$!
-  export DISPLAY=":$n"
-  for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
-fi
-
-helper_dir='C:\Program Files\Ombrix Netscape Helper'
-ombrix_dir='C:\Program Files\Ombrix'
-if [ ! -d "$WINEPREFIX/drive_c" ]; then
-  echo "Making the Wine prefix $WINEPREFIX (once)"
-  timeout 120 wineboot -i >/dev/null 2>&1
-  cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
-  wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-  wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
-  # The browser is "installed" for this user, and the archive utility registered.
-  wine reg add 'HKCU\Software\Netscape\Netscape Navigator' /f >/dev/null 2>&1
-  wine reg add 'HKCR\Ombrix\Shell\Open\Command' /ve /d "\"$ombrix_dir\\ombrix32.exe\" \"%1\"" /f >/dev/null 2>&1
-  wineserver -k >/dev/null 2>&1 || true
-  timeout 20 wineserver -w >/dev/null 2>&1 || true
-fi
-mkdir -p "$WINEPREFIX/drive_c/Program Files/Ombrix Netscape Helper" "$WINEPREFIX/drive_c/Program Files/Ombrix"
-cp build/mingw64/bin/DARIVOVA.EXE "$WINEPREFIX/drive_c/Program Files/Ombrix Netscape Helper/"
-cp build/mingw64-tests/bin/ombrix32.exe build/mingw64-tests/bin/navigator_standin.exe "$WINEPREFIX/drive_c/Program Files/Ombrix/"
-
-if [ $# -eq 0 ]; then
-  command=(wine "$helper_dir\\DARIVOVA.EXE")
-else
+args=()
+if [ $# -gt 0 ]; then
   file=$(realpath "$1")
   [ -f "$file" ] || { echo "no such file: $1" >&2; exit 1; }
-  url=${2:-http://downloads.example/$(basename "$file")}
-  viewer=$(wine reg query 'HKCU\Software\Netscape\Netscape Navigator\Viewers' /v application/zip 2>/dev/null | tr -d '\r' | grep -c REG_SZ || true)
-  if [ "$viewer" -eq 0 ]; then
-    echo "DARIVOVA.EXE is not registered as the browser's viewer yet: run scripts/run.sh and answer Yes." >&2
-    exit 1
-  fi
-  command=(wine "$ombrix_dir\\navigator_standin.exe" --url "$url" --type application/zip
-           --from "$(winepath -w "$file")" --timeout 600000)
+  args=("$file" "${@:2}")
 fi
-
-if [ -z "$xvfb_pid" ]; then
-  "${command[@]}"
-else
-  "${command[@]}" &
-  run_pid=$!
-  sleep 5
-  mkdir -p build
-  import -window root build/run-screenshot.png
-  echo "No display: saved a screenshot to build/run-screenshot.png and ended the run."
-  wineserver -k >/dev/null 2>&1 || true
-  wait "$run_pid" || true
-fi
+made=old
+[ -d "$root/.wine-run/drive_c" ] || made=new
+private=no
+[ -n "${DISPLAY:-}" ] || private=yes
+DARIVOVA_PREFIX="$root/.wine-run" DARIVOVA_ON_DISPLAY=1 \
+  scripts/with-wine.sh "$root/scripts/run.sh" --inside "$made" "$private" "${args[@]}"
