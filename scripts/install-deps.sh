@@ -31,5 +31,11 @@ done
 if [ ${#missing[@]} -eq 0 ]; then exit 0; fi
 
 echo "Installing: ${missing[*]}"
-$sudo apt-get update -qq
+# A mirror caught mid-sync fails one index; try again, then go on with the
+# indexes that did arrive rather than give up on the whole install.
+for attempt in 1 2 3; do
+  if $sudo apt-get update -qq; then break; fi
+  echo "apt-get update failed (attempt $attempt)" >&2
+  sleep 20
+done
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
