@@ -1,7 +1,5 @@
 #include "platform/RegKey.h"
 
-#include <vector>
-
 namespace {
 
 // How often a read follows a value that keeps growing under it.
@@ -60,21 +58,36 @@ LONG CRegKey::SetString(const char* name, const std::string& text) {
                           static_cast<DWORD>(text.size() + 1));
 }
 
+LONG CRegKey::SetValue(const char* name, const CRegValue& value) {
+    return RegSetValueExA(m_hKey, name, 0, value.m_dwType,
+                          reinterpret_cast<const BYTE*>(value.m_strBytes.data()),
+                          static_cast<DWORD>(value.m_strBytes.size()));
+}
+
 LONG CRegKey::QueryText(const char* name, DWORD maxBytes, CRegText& value) const {
+    CRegValue stored;
+    const LONG result = QueryValue(name, maxBytes, stored);
+    if (result != ERROR_SUCCESS) return result;
+    value.m_dwType = stored.m_dwType;
+    value.m_dwSize = static_cast<DWORD>(stored.m_strBytes.size());
+    value.m_strText = stored.m_strBytes.c_str();
+    return ERROR_SUCCESS;
+}
+
+LONG CRegKey::QueryValue(const char* name, DWORD maxBytes, CRegValue& value) const {
     DWORD type = 0;
     DWORD size = 0;
     LONG result = RegQueryValueExA(m_hKey, name, nullptr, &type, nullptr, &size);
     for (int attempt = 0; result == ERROR_SUCCESS && attempt < kReadAttempts; ++attempt) {
         if (size > maxBytes) return ERROR_MORE_DATA;
-        // One byte more: the text ends even when the value was stored without its NUL.
-        std::vector<char> buffer(size + 1, '\0');
+        std::string buffer(size, '\0');
         DWORD read = size;
         result = RegQueryValueExA(m_hKey, name, nullptr, &type,
                                   reinterpret_cast<BYTE*>(buffer.data()), &read);
         if (result == ERROR_SUCCESS) {
+            buffer.resize(read);
             value.m_dwType = type;
-            value.m_dwSize = read;
-            value.m_strText = buffer.data();
+            value.m_strBytes = std::move(buffer);
             return ERROR_SUCCESS;
         }
         if (result != ERROR_MORE_DATA) return result;

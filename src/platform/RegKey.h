@@ -12,6 +12,12 @@ struct CRegText {
     std::string m_strText;
 };
 
+// A value as stored: its type and its bytes, terminator included as stored.
+struct CRegValue {
+    DWORD m_dwType = 0;
+    std::string m_strBytes;
+};
+
 // Owns one open registry key; closes it when it goes. Every call returns the
 // platform's own result code and leaves the key as it was on failure.
 class CRegKey {
@@ -30,6 +36,8 @@ public:
 
     // Sets a REG_SZ value with its terminating NUL.
     LONG SetString(const char* name, const std::string& text);
+    // Sets a value of the given type to exactly the given bytes.
+    LONG SetValue(const char* name, const CRegValue& value);
 
     // Reads a value of at most maxBytes bytes as text, whatever its type (the
     // caller decides what a type means); name null or "" is the default
@@ -37,6 +45,8 @@ public:
     // makes longer between the size and the read is asked for again, a few
     // times. value is set only on success.
     LONG QueryText(const char* name, DWORD maxBytes, CRegText& value) const;
+    // The same read, keeping the type and every byte as the platform gave them.
+    LONG QueryValue(const char* name, DWORD maxBytes, CRegValue& value) const;
     // The cap of a value without a length limit of its own.
     static constexpr DWORD kAnySize = 0x7FFFFFFF;
 

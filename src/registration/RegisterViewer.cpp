@@ -16,17 +16,19 @@ LONG ListType(CRegKey& viewers, const char* mimeType) {
     return viewers.SetString(slotName, mimeType);
 }
 
-// Sets a value to the helper's data, first saving what it held to memory so
-// that removal can put it back: only data that exists and is not the
-// helper's own (isOwn), so a later setup never forgets the user's viewer,
-// and keeps the one the user chose since.
+// Sets a value to the helper's data, first saving what it held to memory,
+// type and bytes, so that removal can put it back: only a value that exists
+// and is not the helper's own (isOwn), so a later setup never forgets the
+// user's viewer, and keeps the one the user chose since. A value that can't
+// be read can't be remembered, so it is not replaced.
 template <class IsOwn>
 LONG Replace(CRegKey& table, const char* name, const std::string& data, CRegKey& memory,
              IsOwn isOwn) {
-    CRegText current;
-    if (table.QueryText(name, CRegKey::kAnySize, current) == ERROR_SUCCESS &&
-        !isOwn(current.m_strText)) {
-        const LONG remembered = memory.SetString(name, current.m_strText);
+    CRegValue current;
+    const LONG read = table.QueryValue(name, CRegKey::kAnySize, current);
+    if (read != ERROR_SUCCESS && read != ERROR_FILE_NOT_FOUND) return read;
+    if (read == ERROR_SUCCESS && !isOwn(current.m_strBytes.c_str())) {
+        const LONG remembered = memory.SetValue(name, current);
         if (remembered != ERROR_SUCCESS) return remembered;
     }
     return table.SetString(name, data);

@@ -12,10 +12,11 @@
 namespace {
 
 // Puts back, in one of Navigator's tables, each named value that is the
-// helper's own (isOwn): the data setup remembered for it under memoryPath,
-// or no value when it remembered none. A value that names another program,
-// chosen by the user since, stays. A missing table holds nothing of the
-// helper's. Stops at the first failure.
+// helper's own (isOwn): the value setup remembered for it under memoryPath,
+// with its type, or no value when it remembered none. A value that names
+// another program, chosen by the user since, stays. A missing table holds
+// nothing of the helper's. Stops at the first failure, and a memory that
+// can't be read is one: only "not there" means nothing was remembered.
 template <class IsOwn>
 LONG PutBack(const char* tablePath, const std::string& memoryPath,
              const std::vector<const char*>& names, IsOwn isOwn) {
@@ -23,7 +24,9 @@ LONG PutBack(const char* tablePath, const std::string& memoryPath,
     const LONG opened = table.OpenEx(HKEY_CURRENT_USER, tablePath, KEY_QUERY_VALUE | KEY_SET_VALUE);
     if (opened != ERROR_SUCCESS) return opened == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : opened;
     CRegKey memory;
-    memory.OpenEx(HKEY_CURRENT_USER, memoryPath.c_str(), KEY_QUERY_VALUE);
+    // A memory key that can't be opened answers every read with the reason.
+    const LONG memoryOpened =
+        memory.OpenEx(HKEY_CURRENT_USER, memoryPath.c_str(), KEY_QUERY_VALUE);
 
     for (const char* name : names) {
         CRegText current;
@@ -32,11 +35,15 @@ LONG PutBack(const char* tablePath, const std::string& memoryPath,
         if (read != ERROR_SUCCESS) return read;
         if (!isOwn(current.m_strText)) continue;
 
-        CRegText remembered;
-        const LONG result =
-            memory.IsOpen() && memory.QueryText(name, CRegKey::kAnySize, remembered) == ERROR_SUCCESS
-                ? table.SetString(name, remembered.m_strText)
-                : table.DeleteValue(name);
+        CRegValue remembered;
+        LONG result = memoryOpened == ERROR_SUCCESS
+                          ? memory.QueryValue(name, CRegKey::kAnySize, remembered)
+                          : memoryOpened;
+        if (result == ERROR_SUCCESS) {
+            result = table.SetValue(name, remembered);
+        } else if (result == ERROR_FILE_NOT_FOUND) {
+            result = table.DeleteValue(name);
+        }
         if (result != ERROR_SUCCESS) return result;
     }
     return ERROR_SUCCESS;

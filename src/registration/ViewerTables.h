@@ -30,7 +30,8 @@ inline constexpr const char* kViewerTypes[] = {
 // The viewer types that Navigator must also find in its TYPE list.
 inline constexpr const char* kListedTypes[] = {"application/zip", "multipart/x-tar"};
 
-// Where setup keeps what it replaced, under the program's own key: the data
-// of Viewers and Suffixes values, under the same value names.
+// Where setup keeps what it replaced, under the program's own key: the type
+// and bytes of Viewers and Suffixes values, under the same value names
+// (earlier versions kept only their text, as REG_SZ, which is put back so).
 inline constexpr char kReplacedViewers[] = "Replaced\\Viewers";
 inline constexpr char kReplacedSuffixes[] = "Replaced\\Suffixes";

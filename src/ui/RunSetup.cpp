@@ -8,7 +8,11 @@ void CHelperApp::RunSetup(const std::string& folder) {
     dialog.m_strFolder = folder;
     if (dialog.DoModal() != IDOK) return;
 
-    WriteSettingString(kSettingsSection, kLaunchDirValue, dialog.m_strFolder);
+    // Nothing may claim a folder is used that wasn't saved: no registration then.
+    if (!WriteSettingString(kSettingsSection, kLaunchDirValue, dialog.m_strFolder)) {
+        ShowMessage(IDP_REGISTER_FAILED, MB_OK);
+        return;
+    }
     switch (RegisterViewer()) {
     case Registration::Done:
         ShowMessage(IDP_REGISTERED, MB_OK | MB_ICONINFORMATION);

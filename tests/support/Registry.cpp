@@ -1,8 +1,12 @@
 #include "Registry.h"
 
+#include "RegistryExtras.h"
+
 namespace testreg {
 
 void DeleteTree(HKEY root, const std::string& path) {
+    // Keys that a test locked with AllowOnly too.
+    Unlock(root, path);
     RegDeleteTreeA(root, path.c_str());
     RegDeleteKeyA(root, path.c_str());
 }

@@ -6,7 +6,7 @@
 
 namespace testreg {
 
-// Removes a key with everything under it; missing is fine.
+// Removes a key with everything under it, locked or not; missing is fine.
 void DeleteTree(HKEY root, const std::string& path);
 bool KeyExists(HKEY root, const std::string& path);
 // Creates the key (and parents) and sets a value of any type from raw bytes.

@@ -41,6 +41,30 @@ void SnapshotInto(HKEY key, const std::string& prefix, std::map<std::string, std
     }
 }
 
+// Everyone may do only what allowed allows with the key.
+bool SetAccess(HKEY key, REGSAM allowed) {
+    BYTE sid[SECURITY_MAX_SID_SIZE];
+    DWORD sidSize = sizeof sid;
+    CreateWellKnownSid(WinWorldSid, nullptr, sid, &sidSize);
+
+    EXPLICIT_ACCESS_A access = {};
+    access.grfAccessPermissions = allowed;
+    access.grfAccessMode = SET_ACCESS;
+    access.grfInheritance = NO_INHERITANCE;
+    access.Trustee.TrusteeForm = TRUSTEE_IS_SID;
+    access.Trustee.TrusteeType = TRUSTEE_IS_WELL_KNOWN_GROUP;
+    access.Trustee.ptstrName = reinterpret_cast<LPSTR>(sid);
+    PACL acl = nullptr;
+    bool done = SetEntriesInAclA(1, &access, nullptr, &acl) == ERROR_SUCCESS;
+    if (done) {
+        done = SetSecurityInfo(key, SE_REGISTRY_KEY,
+                               DACL_SECURITY_INFORMATION | PROTECTED_DACL_SECURITY_INFORMATION,
+                               nullptr, nullptr, acl, nullptr) == ERROR_SUCCESS;
+        LocalFree(acl);
+    }
+    return done;
+}
+
 }  // namespace
 
 std::map<std::string, std::string> Snapshot(HKEY root, const std::string& path) {
@@ -68,27 +92,22 @@ bool AllowOnly(HKEY root, const std::string& path, REGSAM allowed) {
                         nullptr) != ERROR_SUCCESS) {
         return false;
     }
-    BYTE sid[SECURITY_MAX_SID_SIZE];
-    DWORD sidSize = sizeof sid;
-    CreateWellKnownSid(WinWorldSid, nullptr, sid, &sidSize);
-
-    EXPLICIT_ACCESS_A access = {};
-    access.grfAccessPermissions = allowed;
-    access.grfAccessMode = SET_ACCESS;
-    access.grfInheritance = NO_INHERITANCE;
-    access.Trustee.TrusteeForm = TRUSTEE_IS_SID;
-    access.Trustee.TrusteeType = TRUSTEE_IS_WELL_KNOWN_GROUP;
-    access.Trustee.ptstrName = reinterpret_cast<LPSTR>(sid);
-    PACL acl = nullptr;
-    bool done = SetEntriesInAclA(1, &access, nullptr, &acl) == ERROR_SUCCESS;
-    if (done) {
-        done = SetSecurityInfo(key, SE_REGISTRY_KEY,
-                               DACL_SECURITY_INFORMATION | PROTECTED_DACL_SECURITY_INFORMATION,
-                               nullptr, nullptr, acl, nullptr) == ERROR_SUCCESS;
-        LocalFree(acl);
-    }
+    const bool done = SetAccess(key, allowed);
     RegCloseKey(key);
     return done;
+}
+
+void Unlock(HKEY root, const std::string& path) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(root, path.c_str(), 0, WRITE_DAC, &key) != ERROR_SUCCESS) return;
+    SetAccess(key, KEY_ALL_ACCESS);
+    RegCloseKey(key);
+    if (RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return;
+    char name[256];
+    for (DWORD index = 0; RegEnumKeyA(key, index, name, sizeof name) == ERROR_SUCCESS; ++index) {
+        Unlock(key, name);
+    }
+    RegCloseKey(key);
 }
 
 }  // namespace testreg

@@ -21,5 +21,8 @@ bool CreateVolatileKey(HKEY root, const std::string& path);
 // do only what access allows: KEY_READ | KEY_CREATE_SUB_KEY, say, refuses
 // value writes (ERROR_ACCESS_DENIED).
 bool AllowOnly(HKEY root, const std::string& path, REGSAM access);
+// Gives everyone every access again to the key and all below it (its owner
+// may always change the access list); a missing key is fine.
+void Unlock(HKEY root, const std::string& path);
 
 }  // namespace testreg

@@ -2,6 +2,7 @@
 #include "app/Settings.h"
 
 #include "Known.h"
+#include "CaseName.h"
 #include "Registry.h"
 #include "RegistryExtras.h"
 #include "Robot.h"
@@ -10,11 +11,12 @@
 
 #include <functional>
 #include <map>
-#include <ostream>
 #include <string>
 #include <vector>
 
 namespace {
+
+using casename::operator<<;
 
 const std::string kNetscape = "Software\\Netscape";
 const std::string kCompany = "Software\\Quenlock";
@@ -113,8 +115,6 @@ struct LayoutCase {
     std::map<std::string, std::string> after;  // the whole TYPE list after the run
 };
 
-void PrintTo(const LayoutCase& c, std::ostream* os) { *os << c.name; }
-
 class RegisterLayoutTest : public RegisterViewerTest,
                            public ::testing::WithParamInterface<LayoutCase> {};
 
@@ -212,7 +212,7 @@ INSTANTIATE_TEST_SUITE_P(
                    {{"TYPE0", Stored(REG_SZ, Sz("MULTIPART/X-TAR"))},
                     {"TYPE1", Stored(REG_SZ, Sz("application/x-ombrix"))},
                     {"TYPE2", Stored(REG_SZ, Sz("application/zip"))}}}),
-    [](const ::testing::TestParamInfo<LayoutCase>& info) { return info.param.name; });
+    CaseName());
 
 TEST_F(RegisterViewerTest, WithoutNavigatorCreatesNothing) {
     ASSERT_TRUE(testreg::SetString(HKEY_CURRENT_USER, kNetscape, "Marker", "kept"));
@@ -243,8 +243,6 @@ struct FailureCase {
     bool viewersWritten;  // the viewer values and the TYPE list were written
     bool suffixKey;       // the suffix table exists afterwards
 };
-
-void PrintTo(const FailureCase& c, std::ostream* os) { *os << c.name; }
 
 class RegisterFailureTest : public RegisterViewerTest,
                             public ::testing::WithParamInterface<FailureCase> {};
@@ -304,12 +302,24 @@ INSTANTIATE_TEST_SUITE_P(
                         return testreg::AllowOnly(HKEY_CURRENT_USER, kSuffixes,
                                                   KEY_READ | KEY_CREATE_SUB_KEY);
                     },
-                    true, true}),
-    [](const ::testing::TestParamInfo<FailureCase>& info) { return info.param.name; });
+                    true, true},
+        // The viewer table can be written but not read: what can't be
+        // remembered is not replaced.
+        FailureCase{"ViewerValueUnreadable",
+                    [] {
+                        return testreg::SetString(HKEY_CURRENT_USER, kViewers, "TYPE0",
+                                                  "text/html") &&
+                               testreg::AllowOnly(HKEY_CURRENT_USER, kViewers,
+                                                  KEY_SET_VALUE | KEY_CREATE_SUB_KEY);
+                    },
+                    false, false}),
+    CaseName());
 
 // Setup, then removal: the viewers and suffixes setup replaced come back,
 // the user's later choices stay, and the program leaves no key behind.
-using Values = std::map<std::string, std::string>;  // "Viewers\\name" -> REG_SZ data
+// "Viewers\\name" -> REG_SZ data, a value of another type, or a text that is
+// not exactly one terminated string, as Stored(type, bytes).
+using Values = std::map<std::string, std::string>;
 
 const std::string kOmbrix = "C:\\Ombrix\\ombrix32.exe";
 const std::string kChosenLater = "C:\\Later\\viewer.exe";
@@ -336,7 +346,19 @@ Values With(Values values, const std::string& name, const std::string& data) {
     return values;
 }
 
-enum class Act { Setup, RemoveYes, RemoveNo, UserChoosesZipViewer, RefuseViewerWrites };
+// Values of other types and text with NULs inside, none of them the helper's.
+Values Typed() {
+    return {{"Viewers\\application/zip", Stored(REG_EXPAND_SZ, Sz("%ProgramFiles%\\o.exe"))},
+            {"Viewers\\x-uue", Stored(REG_SZ, std::string("C:\\u.exe\0-d\0", 12))},
+            {"Viewers\\uuencode", Stored(REG_BINARY, std::string("\x01\0\xff", 3))},
+            {"Viewers\\application/x-tar", Stored(REG_DWORD, std::string("\x2a\0\0\0", 4))},
+            {"Suffixes\\application/x-ombrix", Stored(REG_MULTI_SZ, std::string("zip\0arj\0\0", 9))}};
+}
+
+enum class Act {
+    Setup, RemoveYes, RemoveNo, UserChoosesZipViewer, RefuseViewerWrites,
+    RefuseViewerMemoryReads, RefuseSuffixMemoryReads
+};
 
 struct RemovalCase {
     const char* name;
@@ -349,29 +371,37 @@ struct RemovalCase {
 
 const std::vector<std::string> kRemoved = {kText113, kText114};
 
-void PrintTo(const RemovalCase& c, std::ostream* os) { *os << c.name; }
-
-// The values of Navigator's tables as REG_SZ data, TYPEn aside; other types
-// shown as such.
+// The values of Navigator's tables in the form of Values, TYPEn aside.
 Values NavigatorValues() {
     Values values;
     for (const auto& [name, stored] : testreg::Snapshot(HKEY_CURRENT_USER, kNavigator)) {
         if (stored == "key" || name.find("\\TYPE") != std::string::npos) continue;
         const std::string sz = Stored(REG_SZ, "");
-        values[name] = stored.rfind(sz, 0) == 0 ? stored.substr(sz.size()).c_str() : stored;
+        const std::string text = stored.substr(sz.size()).c_str();
+        values[name] = stored == Stored(REG_SZ, Sz(text)) ? text : stored;
     }
     return values;
 }
+
+// Sets a value given in the form of Values.
+bool SetNavigatorValue(const std::string& name, const std::string& data) {
+    const std::string::size_type slash = name.find('\\');
+    const std::string key = kNavigator + "\\" + name.substr(0, slash);
+    const std::string::size_type colon = data.find(':');
+    if (colon == 0 || colon == std::string::npos ||
+        data.find_first_not_of("0123456789") != colon) {
+        return testreg::SetString(HKEY_CURRENT_USER, key, name.substr(slash + 1), data);
+    }
+    return testreg::SetValue(HKEY_CURRENT_USER, key, name.substr(slash + 1),
+                             std::stoul(data.substr(0, colon)), data.substr(colon + 1));
+}
+
 
 class RemovalTest : public RegisterViewerTest, public ::testing::WithParamInterface<RemovalCase> {};
 
 TEST_P(RemovalTest, PutsBackWhatSetupReplacedAndLeavesNoKey) {
     const RemovalCase& c = GetParam();
-    for (const auto& [name, data] : c.before) {
-        const std::string::size_type slash = name.find('\\');
-        ASSERT_TRUE(testreg::SetString(HKEY_CURRENT_USER, kNavigator + "\\" + name.substr(0, slash),
-                                       name.substr(slash + 1), data));
-    }
+    for (const auto& [name, data] : c.before) ASSERT_TRUE(SetNavigatorValue(name, data)) << name;
     // As at start-up: the read of the setting has made the program's key.
     m_app.GetSettingString(kSettingsSection, kLaunchDirValue, kDefaultFolder);
 
@@ -385,6 +415,12 @@ TEST_P(RemovalTest, PutsBackWhatSetupReplacedAndLeavesNoKey) {
         } else if (act == Act::RefuseViewerWrites) {
             ASSERT_TRUE(testreg::AllowOnly(HKEY_CURRENT_USER, kViewers,
                                            KEY_READ | KEY_CREATE_SUB_KEY));
+        } else if (act == Act::RefuseViewerMemoryReads || act == Act::RefuseSuffixMemoryReads) {
+            ASSERT_TRUE(testreg::AllowOnly(
+                HKEY_CURRENT_USER,
+                m_app.GetAppKeyPath() + "\\Replaced\\" +
+                    (act == Act::RefuseViewerMemoryReads ? "Viewers" : "Suffixes"),
+                KEY_SET_VALUE));
         } else {
             CRobot robot;
             robot.Press(act == Act::RemoveYes ? IDYES : IDNO).Press(IDOK).Start();
@@ -428,7 +464,19 @@ INSTANTIATE_TEST_SUITE_P(
         // What can't be put back stays remembered for a later removal.
         RemovalCase{"WriteRefused", Before(),
                     {Act::Setup, Act::RefuseViewerWrites, Act::RemoveYes}, Registered(Before()),
+                    {kText113, kText115}, true},
+        RemovalCase{"TypesAndBytesPutBack", Typed(), {Act::Setup, Act::RemoveYes}, Typed(),
+                    kRemoved},
+        // A memory that can't be read is not "nothing remembered": the
+        // helper's values stay, for a later removal to finish.
+        RemovalCase{"MemoryUnreadable", Before(),
+                    {Act::Setup, Act::RefuseViewerMemoryReads, Act::RemoveYes},
+                    Registered(Before()), {kText113, kText115}, true},
+        // The viewers are put back before the suffix list's memory fails.
+        RemovalCase{"SuffixMemoryUnreadable", Before(),
+                    {Act::Setup, Act::RefuseSuffixMemoryReads, Act::RemoveYes},
+                    With(Before(), "Suffixes\\application/x-ombrix", kSuffixList),
                     {kText113, kText115}, true}),
-    [](const ::testing::TestParamInfo<RemovalCase>& info) { return info.param.name; });
+    CaseName());
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "app/HelperApp.h"
 #include "app/Settings.h"
 
+#include "CaseName.h"
 #include "Registry.h"
 #include "RegistryExtras.h"
 #include "Robot.h"
@@ -10,11 +11,12 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <ostream>
 #include <string>
 #include <vector>
 
 namespace {
+
+using casename::operator<<;
 
 const std::string kNetscape = "Software\\Netscape";
 const std::string kNavigator = "Software\\Netscape\\Netscape Navigator";
@@ -45,9 +47,8 @@ struct OutcomeCase {
     const char* text;
     const char* icon;
     bool registered;
+    bool saved = true;  // LaunchDir holds the folder afterwards
 };
-
-void PrintTo(const OutcomeCase& c, std::ostream* os) { *os << c.name; }
 
 class RunSetupOutcomeTest : public RunSetupTest,
                             public ::testing::WithParamInterface<OutcomeCase> {};
@@ -81,8 +82,11 @@ TEST_P(RunSetupOutcomeTest, YesSavesRegistersAndReports) {
 
     DWORD type = 0;
     std::string bytes;
-    ASSERT_TRUE(testreg::ReadValue(HKEY_CURRENT_USER, kSettings, "LaunchDir", &type, &bytes));
-    EXPECT_EQ(bytes, std::string(kFolder, sizeof kFolder));
+    EXPECT_EQ(testreg::ReadValue(HKEY_CURRENT_USER, kSettings, "LaunchDir", &type, &bytes),
+              c.saved);
+    if (c.saved) {
+        EXPECT_EQ(bytes, std::string(kFolder, sizeof kFolder));
+    }
     EXPECT_EQ(testreg::ReadValue(HKEY_CURRENT_USER, kNavigator + "\\Viewers", "application/zip",
                                  &type, &bytes),
               c.registered);
@@ -104,7 +108,15 @@ INSTANTIATE_TEST_SUITE_P(
         // The viewer table cannot be created below a volatile Navigator key.
         OutcomeCase{"RegistryRefused",
                     [] { return testreg::CreateVolatileKey(HKEY_CURRENT_USER, kNavigator); },
-                    "Unable to install DarivoVA as Navigator viewer.", "exclamation", false}),
-    [](const ::testing::TestParamInfo<OutcomeCase>& info) { return info.param.name; });
+                    "Unable to install DarivoVA as Navigator viewer.", "exclamation", false},
+        // The settings key takes no values: nothing claims the folder is used.
+        OutcomeCase{"FolderNotSaved",
+                    [] {
+                        return testreg::SetString(HKEY_CURRENT_USER, kNavigator, "", "") &&
+                               testreg::AllowOnly(HKEY_CURRENT_USER, kSettings, KEY_READ);
+                    },
+                    "Unable to install DarivoVA as Navigator viewer.", "exclamation", false,
+                    false}),
+    CaseName());
 
 }  // namespace
