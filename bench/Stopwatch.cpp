@@ -7,31 +7,14 @@
 // "<milliseconds> <exit code>", and exits 0; 1 when the program could not be
 // started, 2 when it did not end within a minute (it is then ended).
 #include "platform/CommandLine.h"
-
-#include <windows.h>
+#include "platform/Handle.h"
 
 #include <cstdio>
 #include <string>
-#include <utility>
 
 namespace {
 
 constexpr DWORD kTimeoutMs = 60000;
-
-// Owns a process or thread handle.
-class CHandle {
-public:
-    explicit CHandle(HANDLE handle = nullptr) : m_handle(handle) {}
-    CHandle(const CHandle&) = delete;
-    CHandle& operator=(const CHandle&) = delete;
-    ~CHandle() {
-        if (m_handle) CloseHandle(std::exchange(m_handle, nullptr));
-    }
-    HANDLE Get() const { return m_handle; }
-
-private:
-    HANDLE m_handle;
-};
 
 double Milliseconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to) {
     LARGE_INTEGER frequency;

@@ -43,7 +43,7 @@ if [ "$with32" = 1 ]; then
   builds+=("32-bit=$dir32/bin")
 fi
 
-echo "DARIVOVA.EXE $(sed -n 's/^project(darivova VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)," \
+echo "DARIVOVA.EXE $(cat build/mingw64/version.txt)," \
      "$(git rev-parse --short HEAD 2>/dev/null || echo 'no commit'); $(nproc) cores, $(wine --version)," \
      "$(. /etc/os-release && echo "$PRETTY_NAME")"
 echo

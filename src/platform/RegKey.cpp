@@ -1,5 +1,7 @@
 #include "platform/RegKey.h"
 
+#include <utility>
+
 namespace {
 
 // How often a read follows a value that keeps growing under it.
@@ -7,23 +9,8 @@ constexpr int kReadAttempts = 8;
 
 }  // namespace
 
-CRegKey& CRegKey::operator=(CRegKey&& other) noexcept {
-    if (this != &other) {
-        Close();
-        m_hKey = std::exchange(other.m_hKey, nullptr);
-    }
-    return *this;
-}
-
-void CRegKey::Close() noexcept {
-    if (m_hKey != nullptr) RegCloseKey(std::exchange(m_hKey, nullptr));
-}
-
 LONG CRegKey::Adopt(LONG result, HKEY opened) {
-    if (result == ERROR_SUCCESS) {
-        Close();
-        m_hKey = opened;
-    }
+    if (result == ERROR_SUCCESS) m_key.Reset(opened);
     return result;
 }
 
@@ -54,12 +41,12 @@ LONG CRegKey::CreateEx(HKEY root, const char* path, REGSAM access) {
 }
 
 LONG CRegKey::SetString(const char* name, const std::string& text) {
-    return RegSetValueExA(m_hKey, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+    return RegSetValueExA(m_key.Get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
                           static_cast<DWORD>(text.size() + 1));
 }
 
 LONG CRegKey::SetValue(const char* name, const CRegValue& value) {
-    return RegSetValueExA(m_hKey, name, 0, value.m_dwType,
+    return RegSetValueExA(m_key.Get(), name, 0, value.m_dwType,
                           reinterpret_cast<const BYTE*>(value.m_strBytes.data()),
                           static_cast<DWORD>(value.m_strBytes.size()));
 }
@@ -77,12 +64,12 @@ LONG CRegKey::QueryText(const char* name, DWORD maxBytes, CRegText& value) const
 LONG CRegKey::QueryValue(const char* name, DWORD maxBytes, CRegValue& value) const {
     DWORD type = 0;
     DWORD size = 0;
-    LONG result = RegQueryValueExA(m_hKey, name, nullptr, &type, nullptr, &size);
+    LONG result = RegQueryValueExA(m_key.Get(), name, nullptr, &type, nullptr, &size);
     for (int attempt = 0; result == ERROR_SUCCESS && attempt < kReadAttempts; ++attempt) {
         if (size > maxBytes) return ERROR_MORE_DATA;
         std::string buffer(size, '\0');
         DWORD read = size;
-        result = RegQueryValueExA(m_hKey, name, nullptr, &type,
+        result = RegQueryValueExA(m_key.Get(), name, nullptr, &type,
                                   reinterpret_cast<BYTE*>(buffer.data()), &read);
         if (result == ERROR_SUCCESS) {
             buffer.resize(read);
@@ -98,13 +85,13 @@ LONG CRegKey::QueryValue(const char* name, DWORD maxBytes, CRegValue& value) con
 }
 
 LONG CRegKey::DeleteValue(const char* name) {
-    return RegDeleteValueA(m_hKey, name);
+    return RegDeleteValueA(m_key.Get(), name);
 }
 
 LONG CRegKey::DeleteSubKeyTree(const char* name) {
     {
         CRegKey key;
-        const LONG opened = key.OpenEx(m_hKey, name, KEY_READ | KEY_WRITE);
+        const LONG opened = key.OpenEx(m_key.Get(), name, KEY_READ | KEY_WRITE);
         if (opened != ERROR_SUCCESS) return opened;
         // Always the first subkey: each one deleted moves the next up.
         char child[MAX_PATH];
@@ -113,13 +100,13 @@ LONG CRegKey::DeleteSubKeyTree(const char* name) {
             if (deleted != ERROR_SUCCESS) return deleted;
         }
     }
-    return RegDeleteKeyA(m_hKey, name);
+    return RegDeleteKeyA(m_key.Get(), name);
 }
 
 bool CRegKey::IsEmpty() const {
     DWORD subKeys = 0;
     DWORD values = 0;
-    return RegQueryInfoKeyA(m_hKey, nullptr, nullptr, nullptr, &subKeys, nullptr, nullptr, &values,
+    return RegQueryInfoKeyA(m_key.Get(), nullptr, nullptr, nullptr, &subKeys, nullptr, nullptr, &values,
                             nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS &&
            subKeys == 0 && values == 0;
 }

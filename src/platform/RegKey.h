@@ -1,8 +1,8 @@
 #pragma once
+#include "platform/Unique.h"
 #include "platform/Win.h"
 
 #include <string>
-#include <utility>
 
 // A text value as the registry reported it: its type, its byte count
 // (terminator included as stored) and its text up to the first NUL.
@@ -18,17 +18,18 @@ struct CRegValue {
     std::string m_strBytes;
 };
 
+// An open registry key.
+struct CRegKeyTraits {
+    using Value = HKEY;
+    static Value None() noexcept { return nullptr; }
+    static bool IsValid(Value key) noexcept { return key != nullptr; }
+    static void Close(Value key) noexcept { RegCloseKey(key); }
+};
+
 // Owns one open registry key; closes it when it goes. Every call returns the
 // platform's own result code and leaves the key as it was on failure.
 class CRegKey {
 public:
-    CRegKey() = default;
-    CRegKey(CRegKey&& other) noexcept : m_hKey(std::exchange(other.m_hKey, nullptr)) {}
-    CRegKey& operator=(CRegKey&& other) noexcept;
-    CRegKey(const CRegKey&) = delete;
-    CRegKey& operator=(const CRegKey&) = delete;
-    ~CRegKey() { Close(); }
-
     LONG Open(HKEY root, const char* path);                  // RegOpenKeyA
     LONG Create(HKEY root, const char* path);                // RegCreateKeyA
     LONG OpenEx(HKEY root, const char* path, REGSAM access);   // RegOpenKeyExA
@@ -58,12 +59,11 @@ public:
     // can't be told.
     bool IsEmpty() const;
 
-    HKEY Get() const { return m_hKey; }
-    bool IsOpen() const { return m_hKey != nullptr; }
-    void Close() noexcept;
+    HKEY Get() const { return m_key.Get(); }
+    bool IsOpen() const { return m_key.IsValid(); }
 
 private:
     LONG Adopt(LONG result, HKEY opened);
 
-    HKEY m_hKey = nullptr;
+    CUnique<CRegKeyTraits> m_key;
 };
