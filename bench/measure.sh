@@ -4,8 +4,12 @@
 #   bench/measure.sh RUNS LABEL=BIN_DIR [LABEL=BIN_DIR...]
 # BIN_DIR holds DARIVOVA.EXE, ombrix32.exe, noop.exe and stopwatch.exe of one
 # build. For each build, RUNS rounds (after one round that is not counted) of
-# (a) noop.exe, (b) DARIVOVA.EXE handing over a 1 KiB and (c) a 4 GiB sparse
-# download, each timed from start to exit by stopwatch.exe inside Wine.
+# (a) noop.exe, (b) DARIVOVA.EXE handing over a 1 KiB and a 4 GiB sparse
+# download within drive C:, each timed from start to exit by stopwatch.exe
+# inside Wine; then a few rounds (at most RUNS, at most 5) of (c) DARIVOVA.EXE
+# handing a 1 GiB download of real data over to a folder on drive D:, another
+# file system, next to (d) cp of the same bytes between the same two file
+# systems.
 set -euo pipefail
 
 runs=$1
@@ -23,6 +27,13 @@ declare -A temp_win=([1k]='C:\Bench\Temp\NS1K.TMP' [4g]='C:\Bench\Temp\NS4G.TMP'
 declare -A temp_unix=([1k]="$bench/Temp/NS1K.TMP" [4g]="$bench/Temp/NS4G.TMP")
 declare -A target_unix=([1k]="$bench/Download/kit-1k.zip" [4g]="$bench/Download/kit-4g.zip")
 declare -A url=([1k]='http://downloads.example/pub/kit-1k.zip' [4g]='http://downloads.example/pub/kit-4g.zip')
+# The other drive: D: is a folder on another file system (scripts/with-wine.sh).
+drive_d="$WINEPREFIX/dosdevices/d:"
+other_win='C:\Bench\Temp\NS1G.TMP'
+other_temp="$bench/Temp/NS1G.TMP"
+other_target="$drive_d/Bench/Download/kit-1g.zip"
+other_url='http://downloads.example/pub/kit-1g.zip'
+other_runs=$((runs < 5 ? runs : 5))
 
 reg_add() { wine reg add "$@" /f >/dev/null 2>&1; }
 
@@ -69,8 +80,37 @@ download_round() {
   echo "$same $present $gone $launched" >>"$work/checks-$kind"
 }
 
+# One hand-over of the 1 GiB download to drive D:, then cp of the same bytes
+# from C: to D:; appends both times, and the checks of the hand-over, when
+# counted.
+other_drive_round() {
+  local counted=$1 before ms started ended
+  rm -f "$other_target" "$drive_d/Bench/cp-1g.zip"
+  cp "$work/seed-1g" "$other_temp"
+  before=$(lines)
+  ms=$(timed "$darivova" "$other_win")
+  for _ in $(seq 200); do [ "$(lines)" -gt "$before" ] && break; sleep 0.05; done
+  local arrived=0 gone=0 launched=0
+  cmp -s "$work/seed-1g" "$other_target" && arrived=1
+  [ -e "$other_temp" ] || gone=1
+  [ "$(lines)" -gt "$before" ] && tail -n 1 "$log" | grep -qiF "${other_target##*/}" && launched=1
+  rm -f "$other_target"
+
+  cp "$work/seed-1g" "$other_temp"
+  started=$(date +%s%N)
+  cp "$other_temp" "$drive_d/Bench/cp-1g.zip"
+  ended=$(date +%s%N)
+  rm -f "$other_temp" "$drive_d/Bench/cp-1g.zip"
+  [ "$counted" = 1 ] || return 0
+  echo "$ms" >>"$work/times-1g"
+  echo $(((ended - started) / 1000000)) >>"$work/times-cp"
+  echo "$arrived $gone $launched" >>"$work/checks-1g"
+}
+
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+trap 'rm -rf "$work" "$drive_d/Bench"' EXIT
+# Real bytes, made once: a sparse file would be copied as holes.
+head -c 1G /dev/urandom >"$work/seed-1g"
 
 for build in "$@"; do
   label=${build%%=*}
@@ -85,14 +125,22 @@ for build in "$@"; do
   reg_add 'HKCU\Software\Quenlock\DARIVOVA\Settings' /v LaunchDir /d 'C:\Bench\Download'
   reg_add 'HKCR\Ombrix\Shell\Open\Command' /ve /d '"C:\Bench\Ombrix\ombrix32.exe" "%1"'
   for kind in 1k 4g; do reg_add "$url_table" /v "${temp_win[$kind]}" /d "${url[$kind]}"; done
+  reg_add "$url_table" /v "$other_win" /d "$other_url"
 
-  rm -f "$work"/*
+  rm -f "$work"/times-* "$work"/checks-*
   for round in $(seq 0 "$runs"); do
     counted=$((round > 0 ? 1 : 0))
     ms=$(timed "$noop")
     [ "$counted" = 1 ] && echo "$ms" >>"$work/times-noop"
     download_round 1k "$counted"
     download_round 4g "$counted"
+  done
+
+  rm -rf "$drive_d/Bench"
+  mkdir -p "$drive_d/Bench/Download"
+  reg_add 'HKCU\Software\Quenlock\DARIVOVA\Settings' /v LaunchDir /d 'D:\Bench\Download'
+  for round in $(seq 0 "$other_runs"); do
+    other_drive_round $((round > 0 ? 1 : 0))
   done
 
   echo "$label build ($bin), $runs runs each after one not counted;"
@@ -107,6 +155,11 @@ for build in "$@"; do
     size=$([ "$kind" = 1k ] && echo "1 KiB" || echo "4 GiB")
     awk -v a="$a" -v b="$b" -v s="$size" 'BEGIN { printf "  ratio (b)/(a), %s: %.2f\n", s, b / a }'
   done
+  echo "  to a folder on drive D:, another file system, $other_runs runs each after one not counted:"
+  printf '  %-40s %s\n' "(c) DARIVOVA.EXE, one 1 GiB download" "$(stats <"$work/times-1g")"
+  printf '  %-40s %s\n' "(d) cp of the same bytes, C: to D:" "$(stats <"$work/times-cp")"
+  awk -v c="$(median <"$work/times-1g")" -v d="$(median <"$work/times-cp")" \
+    'BEGIN { printf "  ratio (c)/(d), 1 GiB to another drive: %.2f (goal: at most 1.50)\n", c / d }'
   for kind in 1k 4g; do
     size=$([ "$kind" = 1k ] && echo "1 KiB" || echo "4 GiB")
     awk -v s="$size" -v n="$runs" '{ same += $1; present += $2; gone += $3; launched += $4 }
@@ -114,5 +167,9 @@ for build in "$@"; do
                    "         temporary file gone %d/%d, archive utility started on it %d/%d\n",
                    s, present, n, same, n, gone, n, launched, n }' "$work/checks-$kind"
   done
+  awk -v n="$other_runs" '{ arrived += $1; gone += $2; launched += $3 }
+    END { printf "  1 GiB, to D:: arrived byte for byte %d/%d, temporary file gone %d/%d,\n" \
+                 "         archive utility started on it %d/%d\n", arrived, n, gone, n, launched, n }' \
+    "$work/checks-1g"
   echo
 done

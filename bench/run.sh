@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Prints the program's figures: how long DARIVOVA.EXE takes from start to exit
 # to hand one download over (1 KiB and 4 GiB, moved within one drive) next to a
-# no-op GUI program, both timed inside one Wine session; the size of the
-# stripped executable; the DLLs it imports. On Debian 12; installs what is
-# missing first. Takes a minute or two after the build.
+# no-op GUI program, and a 1 GiB one to another drive next to cp of the same
+# bytes, all timed inside one Wine session; the size of the stripped
+# executable; the DLLs it imports. On Debian 12; installs what is missing
+# first. Takes two or three minutes after the build.
 #   bench/run.sh [--runs N] [--build-dir DIR] [--build-dir-32 DIR] [--no-32]
 # --runs: rounds of each measurement (default 15). --build-dir: the 64-bit
 # test bench to measure in (default build/mingw64-tests, preset
