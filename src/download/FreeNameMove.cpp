@@ -21,6 +21,13 @@ bool Exists(const std::string& path) {
     return GetFileStatus(path, status);
 }
 
+// Whether a create or rename at path failed because the name is taken. NT
+// says so in the error; Windows 9x, like MS-DOS before it, may answer
+// ERROR_ACCESS_DENIED instead, so there the name itself is looked at.
+bool IsTaken(const std::string& path, DWORD error) {
+    return error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS || Exists(path);
+}
+
 bool Fits(const std::string& path) { return path.size() < MAX_PATH; }  // with its terminator
 
 // A new, empty folder of this run's own inside the download folder: "~D0",
@@ -38,7 +45,7 @@ public:
                 m_strPath = path;
                 return;
             }
-            if (GetLastError() != ERROR_ALREADY_EXISTS) return;
+            if (!IsTaken(path, GetLastError())) return;
         }
     }
     ~CStagingFolder() {
@@ -60,8 +67,7 @@ bool NameFreely(const std::string& staged, const std::string& folder, const std:
         target = ComposeTarget(folder, n == 1 ? name : NumberedName(name, n), IsAnsiLeadByte);
         if (!Fits(target)) return false;
         if (MoveFileA(staged.c_str(), target.c_str())) return true;
-        const DWORD error = GetLastError();
-        if (error != ERROR_ALREADY_EXISTS && error != ERROR_FILE_EXISTS) return false;
+        if (!IsTaken(target, GetLastError())) return false;
     }
 }
 

@@ -357,7 +357,7 @@ Values Typed() {
 
 enum class Act {
     Setup, RemoveYes, RemoveNo, UserChoosesZipViewer, RefuseViewerWrites,
-    RefuseViewerMemoryReads, RefuseSuffixMemoryReads
+    RefuseViewerMemoryReads
 };
 
 struct RemovalCase {
@@ -396,7 +396,6 @@ bool SetNavigatorValue(const std::string& name, const std::string& data) {
                              std::stoul(data.substr(0, colon)), data.substr(colon + 1));
 }
 
-
 class RemovalTest : public RegisterViewerTest, public ::testing::WithParamInterface<RemovalCase> {};
 
 TEST_P(RemovalTest, PutsBackWhatSetupReplacedAndLeavesNoKey) {
@@ -415,12 +414,10 @@ TEST_P(RemovalTest, PutsBackWhatSetupReplacedAndLeavesNoKey) {
         } else if (act == Act::RefuseViewerWrites) {
             ASSERT_TRUE(testreg::AllowOnly(HKEY_CURRENT_USER, kViewers,
                                            KEY_READ | KEY_CREATE_SUB_KEY));
-        } else if (act == Act::RefuseViewerMemoryReads || act == Act::RefuseSuffixMemoryReads) {
-            ASSERT_TRUE(testreg::AllowOnly(
-                HKEY_CURRENT_USER,
-                m_app.GetAppKeyPath() + "\\Replaced\\" +
-                    (act == Act::RefuseViewerMemoryReads ? "Viewers" : "Suffixes"),
-                KEY_SET_VALUE));
+        } else if (act == Act::RefuseViewerMemoryReads) {
+            ASSERT_TRUE(testreg::AllowOnly(HKEY_CURRENT_USER,
+                                           m_app.GetAppKeyPath() + "\\Replaced\\Viewers",
+                                           KEY_SET_VALUE));
         } else {
             CRobot robot;
             robot.Press(act == Act::RemoveYes ? IDYES : IDNO).Press(IDOK).Start();
@@ -471,12 +468,7 @@ INSTANTIATE_TEST_SUITE_P(
         // helper's values stay, for a later removal to finish.
         RemovalCase{"MemoryUnreadable", Before(),
                     {Act::Setup, Act::RefuseViewerMemoryReads, Act::RemoveYes},
-                    Registered(Before()), {kText113, kText115}, true},
-        // The viewers are put back before the suffix list's memory fails.
-        RemovalCase{"SuffixMemoryUnreadable", Before(),
-                    {Act::Setup, Act::RefuseSuffixMemoryReads, Act::RemoveYes},
-                    With(Before(), "Suffixes\\application/x-ombrix", kSuffixList),
-                    {kText113, kText115}, true}),
+                    Registered(Before()), {kText113, kText115}, true}),
     CaseName());
 
 }  // namespace
