@@ -21,19 +21,18 @@ import subprocess
 import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, os.path.dirname(HERE))
+import pe  # noqa: E402  (tools/pe.py)
+
 INSTRUCTIONS = os.path.join(HERE, "instructions.tsv")
 PROCESSORS = os.path.join(HERE, "processors.tsv")
 
 OBJDUMP = {"x86": "i686-w64-mingw32-objdump", "x64": "x86_64-w64-mingw32-objdump"}
-MACHINE = {"x86": 0x14C, "x64": 0x8664}
 MODE = {"x86": "32", "x64": "64"}
 OLDEST = {"x86": "the 80486", "x64": "the first x86-64 processors"}
 # Words that objdump prints before the mnemonic.
 PREFIXES = re.compile(r"(lock|rep\w*|data16|data32|addr16|addr32|[c-gs]s|rex(\.\w+)?|notrack|bnd|"
                       r"xacquire|xrelease|\{\w+\})$")
-SCN_CNT_CODE = 0x20
-SCN_MEM_EXECUTE = 0x20000000
-TLS_DIRECTORY = 9
 
 
 def read_table(path, columns, problems):
@@ -87,38 +86,6 @@ def forbidden_rows(arch, problems):
         if row["mode"] in ("any", MODE[arch]) and not allowed[row["processor"]]:
             forbidden.append(row)
     return forbidden
-
-
-def read_image(path, arch):
-    """(entry point VA, whether a TLS directory is present,
-    [(name, VA, code bytes)] of the executable sections)."""
-    with open(path, "rb") as f:
-        image = f.read()
-    if image[:2] != b"MZ":
-        sys.exit("check.py: %s is not an executable" % path)
-    pe = struct.unpack_from("<I", image, 0x3C)[0]
-    if image[pe:pe + 4] != b"PE\0\0":
-        sys.exit("check.py: %s is not a PE image" % path)
-    machine, sections, _, _, _, optional_size, _ = struct.unpack_from("<HHIIIHH", image, pe + 4)
-    if machine != MACHINE[arch]:
-        sys.exit("check.py: %s is not an %s image (wrong --arch?)" % (path, arch))
-    optional = pe + 24
-    pe32_plus = struct.unpack_from("<H", image, optional)[0] == 0x20B
-    entry = struct.unpack_from("<I", image, optional + 16)[0]
-    base = struct.unpack_from("<Q" if pe32_plus else "<I", image, optional + (24 if pe32_plus else 28))[0]
-    directories = optional + (112 if pe32_plus else 96)
-    count = struct.unpack_from("<I", image, directories - 4)[0]
-    tls = count > TLS_DIRECTORY and any(struct.unpack_from("<II", image, directories + 8 * TLS_DIRECTORY))
-    code = []
-    for i in range(sections):
-        header = optional + optional_size + 40 * i
-        name = image[header:header + 8].rstrip(b"\0").decode("ascii", "replace")
-        size, rva, raw_size, raw_offset = struct.unpack_from("<IIII", image, header + 8)
-        flags = struct.unpack_from("<I", image, header + 36)[0]
-        if flags & (SCN_CNT_CODE | SCN_MEM_EXECUTE):
-            data = image[raw_offset:raw_offset + min(size or raw_size, raw_size)]
-            code.append((name, base + rva, data))
-    return base + entry, tls, code
 
 
 def linker_lists_start(data, word, code):
@@ -184,7 +151,9 @@ def main():
             print("check.py: %s" % problem)
         return 1
 
-    entry, tls, code = read_image(args.exe, args.arch)
+    image = pe.Image(args.exe, args.arch)
+    entry, code = image.base + image.entry, image.code()
+    tls = any(image.directories[pe.TLS_DIRECTORY])
     word = 8 if args.arch == "x64" else 4
     findings, total, entry_seen = [], 0, False
     if tls:

@@ -24,13 +24,12 @@ import struct
 import subprocess
 import sys
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "cpu"))
+TOOLS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..")
+sys.path[:0] = [TOOLS, os.path.join(TOOLS, "cpu")]
+import pe  # noqa: E402  (tools/pe.py)
 from check import linker_lists_start  # noqa: E402  (tools/cpu/check.py)
 
 OBJDUMP = "x86_64-w64-mingw32-objdump"
-EXCEPTION_DIRECTORY = 3
-SCN_CNT_CODE = 0x20
-SCN_MEM_EXECUTE = 0x20000000
 UNW_FLAG_CHAININFO = 0x4
 # The instructions that make a frame: a call, a push, or a write to %rsp
 # (AT&T syntax: the destination comes last).
@@ -38,47 +37,16 @@ FRAME_MAKING = re.compile(r"(call\w*|push\w*|enter\w*)$")
 WRITES_RSP = re.compile(r"(^|,)%rsp$")
 
 
-def read_image(path):
-    with open(path, "rb") as f:
-        image = f.read()
-    if image[:2] != b"MZ":
-        sys.exit("check.py: %s is not an executable" % path)
-    pe = struct.unpack_from("<I", image, 0x3C)[0]
-    machine, section_count, _, _, _, optional_size, _ = struct.unpack_from("<HHIIIHH", image, pe + 4)
-    optional = pe + 24
-    if image[pe:pe + 4] != b"PE\0\0" or machine != 0x8664 or struct.unpack_from("<H", image, optional)[0] != 0x20B:
-        sys.exit("check.py: %s is not an x64 PE image" % path)
-    base = struct.unpack_from("<Q", image, optional + 24)[0]
-    count = struct.unpack_from("<I", image, optional + 108)[0]
-    directory = struct.unpack_from("<II", image, optional + 112 + 8 * EXCEPTION_DIRECTORY) \
-        if count > EXCEPTION_DIRECTORY else (0, 0)
-    sections = []
-    for i in range(section_count):
-        header = optional + optional_size + 40 * i
-        name = image[header:header + 8].rstrip(b"\0").decode("ascii", "replace")
-        size, rva, raw_size, raw_offset = struct.unpack_from("<IIII", image, header + 8)
-        flags = struct.unpack_from("<I", image, header + 36)[0]
-        sections.append((name, rva, size, raw_offset, raw_size, flags))
-    return image, base, directory, sections
-
-
-def read_at(image, sections, rva, length):
-    """length bytes of the image at an RVA, or None when no section holds them."""
-    for _, start, size, raw_offset, raw_size, _ in sections:
-        if start <= rva and rva + length <= start + min(size, raw_size):
-            return image[raw_offset + rva - start:raw_offset + rva - start + length]
-    return None
-
-
-def read_entries(image, directory, sections, code, problems):
+def read_entries(image, problems):
     """The exception directory's (begin, end) ranges, checked."""
-    rva, size = directory
+    rva, size = image.directories[pe.EXCEPTION_DIRECTORY]
+    code = [(s.rva, s.loaded) for s in image.sections if s.executable]
     if rva == 0 or size == 0:
         problems.append("no exception directory (.pdata): no function has unwind data")
         return []
     if size % 12 != 0:
         problems.append("exception directory: %d bytes, not a whole number of 12-byte entries" % size)
-    data = read_at(image, sections, rva, size - size % 12)
+    data = image.read_at(rva, size - size % 12)
     if data is None:
         problems.append("exception directory at 0x%x lies outside the image's sections" % rva)
         return []
@@ -92,7 +60,7 @@ def read_entries(image, directory, sections, code, problems):
             problems.append("%s: not sorted, or overlapping the entry before" % where)
         if not any(start <= begin and end <= start + length for start, length in code):
             problems.append("%s: outside the code" % where)
-        header = read_at(image, sections, info, 4)
+        header = image.read_at(info, 4)
         if header is None:
             problems.append("%s: unwind information at 0x%x lies outside the image" % (where, info))
         else:
@@ -102,7 +70,7 @@ def read_entries(image, directory, sections, code, problems):
                 problems.append("%s: unwind information version %d" % (where, version))
             if flags & UNW_FLAG_CHAININFO:
                 # The chained entry follows the unwind codes (padded to an even count).
-                chained = read_at(image, sections, info + 4 + 2 * ((codes + 1) & ~1), 12)
+                chained = image.read_at(info + 4 + 2 * ((codes + 1) & ~1), 12)
                 if chained is None:
                     problems.append("%s: chained unwind information outside the image" % where)
         entries.append((begin, end))
@@ -126,17 +94,15 @@ def main():
     if len(sys.argv) != 2:
         sys.exit(__doc__.split("\n\n")[1])
     path = sys.argv[1]
-    image, base, directory, sections = read_image(path)
-    executable = [s for s in sections if s[5] & (SCN_CNT_CODE | SCN_MEM_EXECUTE)]
+    image = pe.Image(path, "x64")
+    base = image.base
     problems = []
-    entries = read_entries(image, directory, sections,
-                           [(rva, min(size, raw_size)) for _, rva, size, _, raw_size, _ in executable], problems)
+    entries = read_entries(image, problems)
 
     def covering(rva):
         return next(((b, e) for b, e in entries if b <= rva < e), None)
 
-    code = [(name, base + rva, image[raw:raw + min(size, raw_size)])
-            for name, rva, size, raw, raw_size, _ in executable]
+    code = image.code()
     framed, calls = 0, []
     for name, va, data in code:
         stop = va + linker_lists_start(data, 8, code)
