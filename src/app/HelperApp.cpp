@@ -1,6 +1,6 @@
 #include "app/HelperApp.h"
-#include "app/Settings.h"
 
+#include "app/Settings.h"
 #include "app/VersionCheck.h"
 #include "platform/CommandLine.h"
 

@@ -56,7 +56,9 @@ void CHelperApp::HandleDownload(std::string folder) {
     std::string::size_type namePart = std::string::npos;
     if (!GetFullPath(argument, source, namePart) || HasWildcard(source)) return;
     CFileStatus status;
-    if (!GetFileStatus(source, status) || (status.m_attribute & FILE_ATTRIBUTE_DIRECTORY) != 0) return;
+    if (!GetFileStatus(source, status) || (status.m_attribute & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        return;
+    }
     // What the browser handed over, so that a decline deletes that file
     // only, never the next download the browser puts under its name.
     CFileIdentity handedOver;

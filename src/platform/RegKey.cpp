@@ -106,7 +106,7 @@ LONG CRegKey::DeleteSubKeyTree(const char* name) {
 bool CRegKey::IsEmpty() const {
     DWORD subKeys = 0;
     DWORD values = 0;
-    return RegQueryInfoKeyA(m_key.Get(), nullptr, nullptr, nullptr, &subKeys, nullptr, nullptr, &values,
-                            nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS &&
+    return RegQueryInfoKeyA(m_key.Get(), nullptr, nullptr, nullptr, &subKeys, nullptr, nullptr,
+                            &values, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS &&
            subKeys == 0 && values == 0;
 }

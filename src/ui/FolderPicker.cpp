@@ -12,7 +12,8 @@ constexpr UINT kBrowseFlags = BIF_RETURNONLYFSDIRS | BIF_RETURNFSANCESTORS;
 
 bool IsPlainFolder(const std::string& path) {
     CFileStatus status;
-    return !path.empty() && GetFileStatus(path, status) && status.m_attribute == FILE_ATTRIBUTE_DIRECTORY;
+    return !path.empty() && GetFileStatus(path, status) &&
+           status.m_attribute == FILE_ATTRIBUTE_DIRECTORY;
 }
 
 std::string CurrentDirectory() {

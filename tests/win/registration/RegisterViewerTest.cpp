@@ -352,7 +352,8 @@ Values Typed() {
             {"Viewers\\x-uue", Stored(REG_SZ, std::string("C:\\u.exe\0-d\0", 12))},
             {"Viewers\\uuencode", Stored(REG_BINARY, std::string("\x01\0\xff", 3))},
             {"Viewers\\application/x-tar", Stored(REG_DWORD, std::string("\x2a\0\0\0", 4))},
-            {"Suffixes\\application/x-ombrix", Stored(REG_MULTI_SZ, std::string("zip\0arj\0\0", 9))}};
+            {"Suffixes\\application/x-ombrix",
+             Stored(REG_MULTI_SZ, std::string("zip\0arj\0\0", 9))}};
 }
 
 enum class Act {
