@@ -1,4 +1,5 @@
 #pragma once
+#include "download/HandedOver.h"
 #include "download/Outcome.h"
 #include "platform/RegKey.h"
 #include "platform/WinApp.h"
@@ -38,12 +39,15 @@ public:
     // Moves the file into the folder, asking for another folder where it
     // can't be made (110), would be the file's own place (111) or the move
     // fails (112); then starts the archive utility on it. Says what became
-    // of the download.
-    Outcome RelocateDownload(const std::string& source, const std::string& name, std::string folder);
-    // Moves the file into the folder under the first free variant of name and
-    // starts the archive utility on it: KeptAndOpened, KeptNotOpened, or
-    // NotHandled when the file did not arrive.
-    Outcome MoveToFolder(const std::string& source, const std::string& name,
+    // of the download; SourceGone once the file at its path is no longer the
+    // one handed over.
+    Outcome RelocateDownload(const CHandedOver& download, const std::string& name,
+                             std::string folder);
+    // Puts right what earlier runs left half-way in the folder's staging
+    // folders, moves the file into the folder under the first free variant
+    // of name and starts the archive utility on it: KeptAndOpened,
+    // KeptNotOpened, or NotHandled when the file did not arrive whole.
+    Outcome MoveToFolder(const CHandedOver& download, const std::string& name,
                          const std::string& folder);
     // True when the shell started the archive utility on the file; else 105
     // was shown.

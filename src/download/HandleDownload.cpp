@@ -59,10 +59,10 @@ void CHelperApp::HandleDownload(std::string folder) {
     if (!GetFileStatus(source, status) || (status.m_attribute & FILE_ATTRIBUTE_DIRECTORY) != 0) {
         return;
     }
-    // What the browser handed over, so that a decline deletes that file
-    // only, never the next download the browser puts under its name.
-    CFileIdentity handedOver;
-    const bool known = GetFileIdentity(source, handedOver);
+    // What the browser handed over, so that only that file moves, and a
+    // decline deletes that file only, never the next download the browser
+    // puts under its name.
+    const CHandedOver download = RecordHandedOver(source);
     const std::string defaultName =
         namePart != std::string::npos ? source.substr(namePart) : std::string();
 
@@ -75,8 +75,8 @@ void CHelperApp::HandleDownload(std::string folder) {
     // temporary file, unchanged, as the browser would delete it; a user's
     // own file stays. Whatever else happened, nothing is deleted: the file
     // was kept, lies at its target already, is gone, or nobody decided.
-    const Outcome outcome = RelocateDownload(source, name, std::move(folder));
-    if (DeletesTemporaryFile(outcome) && known && IsStillFile(source, handedOver) &&
+    const Outcome outcome = RelocateDownload(download, name, std::move(folder));
+    if (DeletesTemporaryFile(outcome) && download.m_bRecorded && IsStillHandedOver(download) &&
         IsBrowserTemporaryFile(source)) {
         DeleteFileA(source.c_str());
     }

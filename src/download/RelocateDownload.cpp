@@ -3,6 +3,7 @@
 #include "app/ShowMessage.h"
 #include "download/FreeNameMove.h"
 #include "download/RelocateDownload.h"
+#include "download/Staging.h"
 #include "download/TargetName.h"
 #include "platform/FileIdentity.h"
 #include "platform/FileStatus.h"
@@ -14,11 +15,6 @@
 #include <optional>
 
 namespace {
-
-bool Exists(const std::string& path) {
-    CFileStatus status;
-    return GetFileStatus(path, status);
-}
 
 bool IsFolder(const std::string& path) {
     // The file search would take a pattern for whatever folder it matches.
@@ -59,7 +55,7 @@ std::string DownloadFolder(const std::string& text) {
     return WithoutTrailingSeparator(full, IsAnsiLeadByte);
 }
 
-Outcome CHelperApp::RelocateDownload(const std::string& source, const std::string& name,
+Outcome CHelperApp::RelocateDownload(const CHandedOver& download, const std::string& name,
                                      std::string folder) {
     folder = DownloadFolder(folder);
     // Another download started at the same moment may have created the folder
@@ -78,16 +74,18 @@ Outcome CHelperApp::RelocateDownload(const std::string& source, const std::strin
         return inPlace && refused == Outcome::Declined ? Outcome::InPlace : refused;
     };
     for (;;) {
-        while (IsSamePath(source, ComposeTarget(folder, name, IsAnsiLeadByte))) {
+        while (IsSamePath(download.m_strPath, ComposeTarget(folder, name, IsAnsiLeadByte))) {
             inPlace = true;
             if (const auto refused = PickAnotherFolder(*this, IDP_SAME_PATH, folder)) {
                 return keptIfInPlace(*refused);
             }
         }
-        // Gone, before the move or while the user was asked: nothing to keep.
-        if (!Exists(source)) return Outcome::SourceGone;
+        // Gone, or replaced by the browser's next download, before the move or
+        // while the user was asked: nothing of this download to keep, and the
+        // other file is left for its own helper.
+        if (!IsStillHandedOver(download)) return Outcome::SourceGone;
 
-        const Outcome moved = MoveToFolder(source, name, folder);
+        const Outcome moved = MoveToFolder(download, name, folder);
         if (moved != Outcome::NotHandled) return moved;
         if (const auto refused = PickAnotherFolder(*this, IDP_MOVE_FAILED, folder)) {
             return keptIfInPlace(*refused);
@@ -95,9 +93,13 @@ Outcome CHelperApp::RelocateDownload(const std::string& source, const std::strin
     }
 }
 
-Outcome CHelperApp::MoveToFolder(const std::string& source, const std::string& name,
+Outcome CHelperApp::MoveToFolder(const CHandedOver& download, const std::string& name,
                                  const std::string& folder) {
+    // A file that couldn't be read at the start can't be told to have
+    // arrived whole.
+    if (!download.m_bRecorded) return Outcome::NotHandled;
+    RecoverStagingFolders(folder);
     std::string target;
-    if (!MoveUnderFreeName(source, folder, name, target)) return Outcome::NotHandled;
+    if (!MoveUnderFreeName(download, folder, name, target)) return Outcome::NotHandled;
     return LaunchArchiver(target, folder) ? Outcome::KeptAndOpened : Outcome::KeptNotOpened;
 }

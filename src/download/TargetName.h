@@ -1,7 +1,16 @@
 #pragma once
 #include "platform/LeadByte.h"
 
+#include <cstddef>
 #include <string>
+
+// The platform's longest path, 260 characters with its terminator.
+inline constexpr std::size_t kMaxPath = 260;
+// CreateDirectoryA leaves room in that for an 8.3 name: 248 with the terminator.
+inline constexpr std::size_t kMaxFolderPath = kMaxPath - 12;
+
+inline bool FitsPath(const std::string& path) { return path.size() < kMaxPath; }
+inline bool FitsFolderPath(const std::string& path) { return path.size() < kMaxFolderPath; }
 
 // Where a download goes: the folder, then the name, with exactly one '\'
 // between them; none is added when the folder already ends with one, as a

@@ -1,6 +1,8 @@
 #include "app/HelperApp.h"
 #include "app/Settings.h"
 #include "app/ShowMessage.h"
+#include "download/RelocateDownload.h"
+#include "download/Staging.h"
 #include "ui/SetupDlg.h"
 
 void CHelperApp::RunSetup(const std::string& folder) {
@@ -13,6 +15,9 @@ void CHelperApp::RunSetup(const std::string& folder) {
         ShowMessage(IDP_REGISTER_FAILED, MB_OK);
         return;
     }
+    // What runs that ended half-way left there is put right before the
+    // folder is used again.
+    RecoverStagingFolders(DownloadFolder(dialog.m_strFolder));
     switch (RegisterViewer()) {
     case Registration::Done:
         ShowMessage(IDP_REGISTERED, MB_OK | MB_ICONINFORMATION);

@@ -11,11 +11,14 @@
 #include "Process.h"
 #include "Registry.h"
 #include "Session.h"
+#include "Files.h"
 #include "platform/Handle.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -38,6 +41,11 @@ constexpr DWORD kDwordSpellingAFolder = 0x785C3A43;
 constexpr char kReadOnlyFolder[] = "Z:\\proc\\sys";
 // A drive letter that no prefix maps.
 constexpr char kUnmappedDrive[] = "Q:\\";
+// A network share whose root refuses the volume query (scripts/with-wine.sh).
+constexpr char kShare[] = "\\\\fileserver\\downloads\\FaultTest";
+// A drive of 1 MiB, full after the first MiB of a copy (scripts/with-wine.sh;
+// missing where no tmpfs could be mounted).
+constexpr char kSmallDrive[] = "E:\\";
 // Where a download goes when the download folder is the drive's root.
 constexpr char kRootFile[] = "C:\\faulttest-root.zip";
 
@@ -45,6 +53,13 @@ constexpr char kRootFile[] = "C:\\faulttest-root.zip";
 constexpr char kDownloaded[] = "PK\x03\x04 the archive just downloaded";
 constexpr char kEarlier[] = "PK\x03\x04 an earlier download of the same name";
 constexpr char kNextDownload[] = "PK\x03\x04 the browser's next download";
+
+// A download of three MiB, too big for the small drive.
+std::string ThreeMiB() {
+    std::string bytes = kDownloaded;
+    for (unsigned i = 0; bytes.size() < 3 << 20; ++i) bytes += static_cast<char>('a' + i % 23);
+    return bytes;
+}
 
 std::string Path(const std::string& relative) { return std::string(kRoot) + "\\" + relative; }
 std::string OtherPath(const std::string& relative) { return std::string(kOtherRoot) + "\\" + relative; }
@@ -65,8 +80,11 @@ Value Dword(DWORD number) {
 
 // What a person does with a window. NextDownloadThen...: while the box is
 // up, Navigator deletes its file and puts its next download under the same
-// temporary name; then OK or No.
-enum class Act { Yes, No, Ok, Cancel, Pick, PickRemoved, NextDownloadThenOk, NextDownloadThenNo };
+// temporary name; then OK, No or Yes.
+enum class Act {
+    Yes, No, Ok, Cancel, Pick, PickRemoved,
+    NextDownloadThenOk, NextDownloadThenNo, NextDownloadThenYes
+};
 
 struct Step {
     std::string window;  // "110", "111", "112", "105" or "picker"
@@ -102,7 +120,9 @@ struct FaultCase {
     std::string launchedIn = Path("Download");
     std::string earlierAt;              // TargetFile*: where the earlier bytes are; "" none
     std::string savedFolder;            // LaunchDir afterwards, REG_SZ; "" unchanged
-    std::string nextDownloadAt;         // NextDownloadThenOk: where its bytes are
+    std::string nextDownloadAt;         // NextDownloadThen...: where its bytes are
+    std::vector<std::string> made;      // folders there before the hand-over
+    std::string bytes = kDownloaded;    // the download's bytes
 
     FaultCase& Folder(Value value) { launchDir = std::move(value); return *this; }
     FaultCase& Folder(const std::string& text) { return Folder(Sz(text)); }
@@ -132,6 +152,8 @@ struct FaultCase {
     FaultCase& Earlier(const std::string& file) { earlierAt = file; return *this; }
     FaultCase& Saves(const std::string& folder) { savedFolder = folder; return *this; }
     FaultCase& NextDownload(const std::string& file) { nextDownloadAt = file; return *this; }
+    FaultCase& Made(const std::string& folder) { made.push_back(folder); return *this; }
+    FaultCase& Bytes(const std::string& value) { bytes = value; return *this; }
 };
 
 FaultCase Row(const std::string& name) {
@@ -140,9 +162,14 @@ FaultCase Row(const std::string& name) {
     return c;
 }
 
-// Every file under the test's folders that holds these bytes, sorted.
-void CollectHolders(const std::string& folder, const std::string& bytes,
-                    std::vector<std::string>& holders) {
+// Every file under the test's folders that holds these bytes, and every one
+// that holds only a part of them, a copy cut short; sorted.
+struct Holders {
+    std::vector<std::string> whole;
+    std::vector<std::string> partial;
+};
+
+void CollectHolders(const std::string& folder, const std::string& bytes, Holders& holders) {
     WIN32_FIND_DATAA found = {};
     const HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) return;
@@ -152,22 +179,33 @@ void CollectHolders(const std::string& folder, const std::string& bytes,
         const std::string child = folder + "\\" + name;
         if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
             CollectHolders(child, bytes, holders);
-        } else if (ReadBytes(child) == bytes) {
-            holders.push_back(child);
+            continue;
+        }
+        // A copy cut short begins as the download does.
+        const std::string held = ReadBytes(child);
+        const std::size_t start = std::min<std::size_t>(16, held.size());
+        if (held == bytes) {
+            holders.whole.push_back(child);
+        } else if (start > 0 && held.compare(0, start, bytes, 0, start) == 0) {
+            holders.partial.push_back(child);
         }
     } while (FindNextFileA(search, &found));
     FindClose(search);
 }
 
-std::vector<std::string> FilesHolding(const std::string& bytes) {
-    std::vector<std::string> holders;
-    CollectHolders(kRoot, bytes, holders);
-    CollectHolders(kOtherRoot, bytes, holders);
-    CollectHolders(kDwordFolder, bytes, holders);
-    if (ReadBytes(kRootFile) == bytes) holders.push_back(kRootFile);
-    std::sort(holders.begin(), holders.end());
+Holders FindHolders(const std::string& bytes) {
+    Holders holders;
+    for (const std::string& folder : {std::string(kRoot), std::string(kOtherRoot),
+                                      std::string(kDwordFolder), std::string(kShare),
+                                      std::string(kSmallDrive) + "FaultTest"}) {
+        CollectHolders(folder, bytes, holders);
+    }
+    if (ReadBytes(kRootFile) == bytes) holders.whole.push_back(kRootFile);
+    std::sort(holders.whole.begin(), holders.whole.end());
     return holders;
 }
+
+std::vector<std::string> FilesHolding(const std::string& bytes) { return FindHolders(bytes).whole; }
 
 std::vector<std::string> Only(const std::string& file) {
     return file.empty() ? std::vector<std::string>{} : std::vector<std::string>{file};
@@ -200,10 +238,13 @@ bool Perform(HWND window, const Step& step) {
                RemoveDirectoryA(step.folder.c_str()) && probe::Press(window, IDOK);
     case Act::NextDownloadThenOk:
     case Act::NextDownloadThenNo:
+    case Act::NextDownloadThenYes:
         // A new file, not the old one rewritten; gone already where it was moved.
         DeleteFileA(Temporary().c_str());
         return WriteBytes(Temporary(), kNextDownload) &&
-               probe::Press(window, step.act == Act::NextDownloadThenOk ? IDOK : IDNO);
+               probe::Press(window, step.act == Act::NextDownloadThenOk   ? IDOK
+                                    : step.act == Act::NextDownloadThenNo ? IDNO
+                                                                          : IDYES);
     }
     return false;
 }
@@ -223,6 +264,7 @@ protected:
                   static_cast<DWORD>(FILE_ATTRIBUTE_DIRECTORY));
         ASSERT_EQ(GetDriveTypeA(kUnmappedDrive), static_cast<UINT>(DRIVE_NO_ROOT_DIR));
         ASSERT_TRUE(CreateDirectoryA(kOtherRoot, nullptr));
+        ASSERT_TRUE(CreateDirectoryA(kShare, nullptr));
 
         ASSERT_TRUE(CreateDirectoryA(kRoot, nullptr));
         ASSERT_TRUE(CreateDirectoryA(Path("Temp").c_str(), nullptr));
@@ -242,6 +284,8 @@ protected:
         RemoveTree(kRoot);
         RemoveTree(kOtherRoot);
         RemoveTree(kDwordFolder);
+        RemoveTree(kShare);
+        RemoveTree(std::string(kSmallDrive) + "FaultTest");
         DeleteFileA(kRootFile);
     }
 
@@ -266,7 +310,7 @@ protected:
         }
 
         if (c.before != Before::TemporaryGone) {
-            ASSERT_TRUE(WriteBytes(Temporary(), kDownloaded));
+            ASSERT_TRUE(WriteBytes(Temporary(), c.bytes));
         }
         if (c.before == Before::TemporaryHeldOpen) {
             m_held = OpenHeld(Temporary());
@@ -280,6 +324,9 @@ protected:
         if (c.before == Before::TargetFileHeldOpen) {
             m_held = OpenHeld(taken);
             ASSERT_TRUE(m_held.IsValid());
+        }
+        for (const std::string& folder : c.made) {
+            ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
         }
         if (c.before == Before::TargetFolder) {
             ASSERT_TRUE(CreateDirectoryA(c.takenIn.c_str(), nullptr));
@@ -301,6 +348,10 @@ protected:
 
 TEST_P(FaultMatrixTest, DownloadEndsWhereExpected) {
     const FaultCase& c = GetParam();
+    if (c.launchDir.bytes.rfind(kSmallDrive, 0) == 0 &&
+        GetDriveTypeA(kSmallDrive) == DRIVE_NO_ROOT_DIR) {
+        GTEST_SKIP() << "no small drive E: here (mounting a tmpfs needs root)";
+    }
     ASSERT_NO_FATAL_FAILURE(Arrange(c));
     const Value launchDirBefore = StoredLaunchDir();
 
@@ -321,7 +372,9 @@ TEST_P(FaultMatrixTest, DownloadEndsWhereExpected) {
     for (const Step& step : c.steps) expected.push_back(step.window);
     EXPECT_EQ(seen, expected);
 
-    EXPECT_EQ(FilesHolding(kDownloaded), Only(c.downloadAt));
+    const Holders download = FindHolders(c.bytes);
+    EXPECT_EQ(download.whole, Only(c.downloadAt));
+    EXPECT_EQ(download.partial, std::vector<std::string>{});
     if (c.before == Before::TargetFile || c.before == Before::TargetFileHeldOpen) {
         EXPECT_EQ(FilesHolding(kEarlier), Only(c.earlierAt));
     }
@@ -342,11 +395,80 @@ TEST_P(FaultMatrixTest, DownloadEndsWhereExpected) {
     EXPECT_EQ(launchDirAfter.bytes, expectedLaunchDir.bytes);
 }
 
+// A run ended part-way through a copy of 1 GiB from another drive (by
+// TerminateProcess, as by a crash or a logoff), then the next hand-over into
+// that folder: the copy cut short is gone, nothing else is there but the new
+// download, and the first download is still whole where the browser left it.
+constexpr std::uint64_t kGiB = std::uint64_t{1} << 30;
+constexpr DWORD kMiB = 1 << 20;
+
+// The big download, a MiB at a time: each its number, then one letter.
+bool IsBigDownload(const std::string& path, bool write) {
+    const CHandle file(CreateFileA(path.c_str(), write ? GENERIC_WRITE : GENERIC_READ, 0, nullptr,
+                                   write ? CREATE_NEW : OPEN_EXISTING, 0, nullptr));
+    std::string expected;
+    std::string block(kMiB, '\0');
+    DWORD done = 0;
+    for (unsigned i = 0; file.IsValid() && i < kGiB / kMiB; ++i) {
+        expected.assign(kMiB, static_cast<char>('a' + i % 26));
+        expected.replace(0, 4, std::to_string(1000 + i));
+        const bool ok =
+            write ? WriteFile(file.Get(), expected.data(), kMiB, &done, nullptr)
+                  : ReadFile(file.Get(), &block[0], kMiB, &done, nullptr) && block == expected;
+        if (!ok || done != kMiB) return false;
+    }
+    // Nothing after the last MiB.
+    return file.IsValid() &&
+           (write || (ReadFile(file.Get(), &block[0], 1, &done, nullptr) && done == 0));
+}
+
+// The size of the biggest file in a folder: the copy, in a staging folder.
+std::uint64_t BiggestIn(const std::string& folder) {
+    std::uint64_t biggest = 0;
+    WIN32_FIND_DATAA found = {};
+    const HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return 0;
+    do {
+        const std::uint64_t size = (std::uint64_t{found.nFileSizeHigh} << 32) | found.nFileSizeLow;
+        biggest = std::max(biggest, size);
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    return biggest;
+}
+
+TEST_F(FaultMatrixTest, RunEndedDuringACopyIsPutRightByTheNextHandOver) {
+    const std::string folder = Path("Download");
+    ASSERT_NO_FATAL_FAILURE(Arrange(Row("")));
+    // On the tmpfs drive D:, quick to write and read; the copy goes to disk.
+    const std::string first = OtherPath("M2.TMP");
+    ASSERT_TRUE(
+        testreg::SetString(HKEY_CURRENT_USER, kUrlTable, first, "http://host/pub/first.zip"));
+    ASSERT_TRUE(IsBigDownload(first, true));
+
+    CChildProcess run;
+    ASSERT_TRUE(run.Start(Quoted(ProgramFolder() + "DARIVOVA.EXE") + " " + first, kRoot));
+    const std::string staging = folder + "\\~D0";
+    for (int i = 0; i < 10000 && BiggestIn(staging) < kMiB; ++i) Sleep(1);
+    ASSERT_TRUE(TerminateProcess(run.Handle(), 1));
+    ASSERT_TRUE(run.Wait(10000));
+    ASSERT_GE(BiggestIn(staging), kMiB) << "the copy had not begun";
+    ASSERT_LT(BiggestIn(staging), kGiB) << "the copy was done before the run was ended";
+
+    const SessionResult session = RunSession(Quoted(ProgramFolder() + "DARIVOVA.EXE") + " " +
+                                             Temporary(), kRoot);
+    ASSERT_TRUE(session.ended);
+    EXPECT_TRUE(session.windows.empty());
+    EXPECT_EQ(testfs::FolderNames(folder), std::set<std::string>{"tools.zip"});
+    EXPECT_EQ(ReadBytes(folder + "\\tools.zip"), kDownloaded);
+    EXPECT_TRUE(IsBigDownload(first, false));
+}
+
 const std::string kPicked = Path("Picked");
 const std::string kPicked2 = Path("Picked2");
 // The name Navigator's temporary file has in the download folder when the
 // URL gives none.
 const std::string kOwnName = Path("Download\\M1.TMP");
+const std::string kShareFolder = std::string(kShare) + "\\Archives";
 // A folder of 213 characters: with a name of 46 the target has 260.
 const std::string kLongFolder = Path(std::string(200, 'f'));
 
@@ -536,6 +658,24 @@ INSTANTIATE_TEST_SUITE_P(
             .Opened(OtherPath("Download\\tools (2).zip"), OtherPath("Download"))
             .Earlier(OtherPath("Download\\tools.zip")),
 
+        // A download folder on a network share: the first hand-over creates
+        // the folder, the next finds it.
+        Row("NetworkShareFolderCreated")
+            .Folder(kShareFolder)
+            .Opened(kShareFolder + "\\tools.zip", kShareFolder),
+        Row("NetworkShareFolderFound")
+            .Folder(kShareFolder)
+            .Made(kShareFolder)
+            .Opened(kShareFolder + "\\tools.zip", kShareFolder),
+
+        // A drive that fills up part-way through the copy: 112, and nothing
+        // partial stays on it.
+        Row("FullDrive")
+            .Folder(std::string(kSmallDrive) + "FaultTest")
+            .Bytes(ThreeMiB())
+            .Sees({{"112", Act::No}})
+            .Left(""),
+
         // Only the browser's own temporary file is ever deleted.
         Row("UsersFileDeclined110")
             .Folder(Path("Missing\\Download"))
@@ -549,7 +689,15 @@ INSTANTIATE_TEST_SUITE_P(
             .Folder(Path("Missing\\Download"))
             .Sees({{"110", Act::NextDownloadThenNo}})
             .Left("")
-            .NextDownload(Temporary())),
+            .NextDownload(Temporary()),
+        // The same, then Yes and a folder: only the file handed over moves;
+        // the browser's next download is left for its own helper.
+        Row("TemporaryReplacedWhile110ThenPicked")
+            .Folder(Path("Missing\\Download"))
+            .Sees({{"110", Act::NextDownloadThenYes}, {"picker", Act::Pick, kPicked}})
+            .Left("")
+            .NextDownload(Temporary())
+            .Saves(kPicked)),
     CaseName());
 
 }  // namespace

@@ -20,13 +20,19 @@ protected:
         ASSERT_TRUE(WriteBytes(m_source, kBytes));
     }
 
+    // Hands the file at source over, as found now.
+    Outcome Relocate(const std::string& source, const std::string& name,
+                     const std::string& folder) {
+        return m_app.RelocateDownload(RecordHandedOver(source), name, folder);
+    }
+
     const std::string m_source = Path("Temp\\M1.TMP");
 };
 
 TEST_F(RelocationTest, MissingFolderIsCreatedWithoutAQuestion) {
     CRobot robot;
     robot.Start();
-    EXPECT_EQ(m_app.RelocateDownload(m_source, "tools.zip", Path("Download")),
+    EXPECT_EQ(Relocate(m_source, "tools.zip", Path("Download")),
               Outcome::KeptAndOpened);
     ExpectSeen(robot.Finish(), {});
 
@@ -45,7 +51,7 @@ TEST_F(RelocationTest, ExistingFolderWithOtherAttributesIsUsed) {
     SetFileAttributesA(Path("Download").c_str(), FILE_ATTRIBUTE_HIDDEN);
     CRobot robot;
     robot.Start();
-    EXPECT_EQ(m_app.RelocateDownload(m_source, "tools.zip", Path("Download")),
+    EXPECT_EQ(Relocate(m_source, "tools.zip", Path("Download")),
               Outcome::KeptAndOpened);
     ExpectSeen(robot.Finish(), {});
     EXPECT_EQ(ReadBytes(Path("Download\\tools.zip")), kBytes);
@@ -70,7 +76,7 @@ protected:
 TEST_P(UncreatableFolderTest, DecliningTheQuestionReturns0AndKeepsTheSetting) {
     CRobot robot;
     robot.Press(IDNO).Start();
-    EXPECT_EQ(m_app.RelocateDownload(m_source, "tools.zip", GetParam().folder), Outcome::Declined);
+    EXPECT_EQ(Relocate(m_source, "tools.zip", GetParam().folder), Outcome::Declined);
     ExpectSeen(robot.Finish(), {kText110});
     EXPECT_EQ(LaunchDir(), "<none>");
     // Relocation leaves the temporary file to its caller.
@@ -81,7 +87,7 @@ TEST_P(UncreatableFolderTest, DecliningTheQuestionReturns0AndKeepsTheSetting) {
 TEST_P(UncreatableFolderTest, CancellingThePickerReturns0AndKeepsTheSetting) {
     CRobot robot;
     robot.Press(IDYES).CancelPicker().Start();
-    EXPECT_EQ(m_app.RelocateDownload(m_source, "tools.zip", GetParam().folder), Outcome::Declined);
+    EXPECT_EQ(Relocate(m_source, "tools.zip", GetParam().folder), Outcome::Declined);
     ExpectSeen(robot.Finish(), {kText110, "picker"});
     EXPECT_EQ(LaunchDir(), "<none>");
     EXPECT_EQ(ReadBytes(m_source), kBytes);
@@ -122,7 +128,7 @@ TEST_P(FolderTextTest, DownloadGoesIntoTheFolderTheTextNames) {
     ASSERT_TRUE(SetCurrentDirectoryA(kRoot));
     CRobot robot;
     robot.Start();
-    EXPECT_EQ(m_app.RelocateDownload(m_source, c.fileName, c.folder), Outcome::KeptAndOpened);
+    EXPECT_EQ(Relocate(m_source, c.fileName, c.folder), Outcome::KeptAndOpened);
     ExpectSeen(robot.Finish(), {});
     EXPECT_EQ(ReadBytes(c.kept), kBytes);
     const std::vector<Launch> launches = Launches(1);
@@ -150,7 +156,7 @@ TEST_F(RelocationTest, PickedFolderIsSavedAndUsed) {
     ASSERT_TRUE(CreateDirectoryA(Path("Picked").c_str(), nullptr));
     CRobot robot;
     robot.Press(IDYES).PickFolder(Path("Picked")).Start();
-    EXPECT_EQ(m_app.RelocateDownload(m_source, "tools.zip", Path("Missing\\Download")),
+    EXPECT_EQ(Relocate(m_source, "tools.zip", Path("Missing\\Download")),
               Outcome::KeptAndOpened);
     ExpectSeen(robot.Finish(), {kText110, "picker"});
 
@@ -166,7 +172,7 @@ TEST_F(RelocationTest, PickedFolderIsSavedEvenWhenTheMoveFails) {
     ASSERT_TRUE(DeleteFileA(m_source.c_str()));
     CRobot robot;
     robot.Press(IDYES).PickFolder(Path("Picked")).Start();
-    EXPECT_EQ(m_app.RelocateDownload(m_source, "tools.zip", Path("Missing\\Download")),
+    EXPECT_EQ(Relocate(m_source, "tools.zip", Path("Missing\\Download")),
               Outcome::SourceGone);
     ExpectSeen(robot.Finish(), {kText110, "picker"});
     EXPECT_EQ(LaunchDir(), Path("Picked"));
@@ -186,7 +192,7 @@ protected:
 TEST_F(SamePathTest, CaseOnlyDifferenceIsTheSamePath) {
     CRobot robot;
     robot.Press(IDNO).Start();
-    EXPECT_EQ(m_app.RelocateDownload(m_inPlace, "TOOLS.ZIP", "c:\\dltest\\DOWNLOAD"),
+    EXPECT_EQ(Relocate(m_inPlace, "TOOLS.ZIP", "c:\\dltest\\DOWNLOAD"),
               Outcome::InPlace);
     ExpectSeen(robot.Finish(), {kText111});
     EXPECT_EQ(ReadBytes(m_inPlace), kBytes);
@@ -205,7 +211,7 @@ class SpellingTest : public SamePathTest, public ::testing::WithParamInterface<S
 TEST_P(SpellingTest, SourceFolderUnderAnotherSpellingIsTheSamePath) {
     CRobot robot;
     robot.Press(IDNO).Start();
-    EXPECT_EQ(m_app.RelocateDownload(m_inPlace, "tools.zip", GetParam().folder), Outcome::InPlace);
+    EXPECT_EQ(Relocate(m_inPlace, "tools.zip", GetParam().folder), Outcome::InPlace);
     ExpectSeen(robot.Finish(), {kText111});
     EXPECT_EQ(ReadBytes(m_inPlace), kBytes);
 }
@@ -236,7 +242,7 @@ TEST_F(SamePathTest, ShortFormOfTheSourceIsTheSamePath) {
 
     CRobot robot;
     robot.Press(IDNO).Start();
-    EXPECT_EQ(m_app.RelocateDownload(shortSource, "tools.zip", longFolder), Outcome::InPlace);
+    EXPECT_EQ(Relocate(shortSource, "tools.zip", longFolder), Outcome::InPlace);
     ExpectSeen(robot.Finish(), {kText111});
     EXPECT_EQ(ReadBytes(longFolder + "\\tools.zip"), kBytes);
 }
@@ -246,7 +252,7 @@ TEST_F(SamePathTest, PickingTheSameFolderAsksAgain) {
     CRobot robot;
     robot.Press(IDYES).PickFolder(Path("Download"))
          .Press(IDYES).PickFolder(Path("Other")).Start();
-    EXPECT_EQ(m_app.RelocateDownload(m_inPlace, "tools.zip", Path("Download")),
+    EXPECT_EQ(Relocate(m_inPlace, "tools.zip", Path("Download")),
               Outcome::KeptAndOpened);
     ExpectSeen(robot.Finish(), {kText111, "picker", kText111, "picker"});
 
@@ -259,7 +265,7 @@ TEST_F(SamePathTest, PickingTheSameFolderAsksAgain) {
 TEST_F(SamePathTest, RefusingInALaterPassKeepsTheFolderPickedBefore) {
     CRobot robot;
     robot.Press(IDYES).PickFolder(Path("Download")).Press(IDNO).Start();
-    EXPECT_EQ(m_app.RelocateDownload(m_inPlace, "tools.zip", Path("Download")), Outcome::InPlace);
+    EXPECT_EQ(Relocate(m_inPlace, "tools.zip", Path("Download")), Outcome::InPlace);
     ExpectSeen(robot.Finish(), {kText111, "picker", kText111});
     EXPECT_EQ(LaunchDir(), Path("Download"));
     EXPECT_EQ(ReadBytes(m_inPlace), kBytes);
@@ -288,7 +294,8 @@ TEST_P(MoveConfirmationTest, UnconfirmedMoveIsNotMovedWithoutAMessage) {
     }
     CRobot robot;
     robot.Start();
-    EXPECT_EQ(m_app.MoveToFolder(Path(c.source), "tools.zip", c.folder), Outcome::NotHandled);
+    EXPECT_EQ(m_app.MoveToFolder(RecordHandedOver(Path(c.source)), "tools.zip", c.folder),
+              Outcome::NotHandled);
     ExpectSeen(robot.Finish(), {});
     held = CHandle();
     EXPECT_TRUE(Launches(0).empty());
@@ -331,7 +338,7 @@ TEST_P(FreeNameTest, EarlierEntriesStayAndTheDownloadTakesAFreeName) {
     }
     CRobot robot;
     robot.Start();
-    EXPECT_EQ(m_app.RelocateDownload(m_source, c.fileName, Path("Download")),
+    EXPECT_EQ(Relocate(m_source, c.fileName, Path("Download")),
               Outcome::KeptAndOpened);
     ExpectSeen(robot.Finish(), {});
 
@@ -382,7 +389,7 @@ protected:
 TEST_P(FailedMoveTest, NoLeavesTheFileAtItsSource) {
     CRobot robot;
     robot.Press(IDNO).Start();
-    EXPECT_EQ(m_app.RelocateDownload(m_source, GetParam().fileName, GetParam().folder),
+    EXPECT_EQ(Relocate(m_source, GetParam().fileName, GetParam().folder),
               Outcome::Declined);
     ExpectSeen(robot.Finish(), {kText112});
     EXPECT_EQ(ReadBytes(m_source), kBytes);
@@ -394,7 +401,7 @@ TEST_P(FailedMoveTest, YesThenAFolderPickedMovesItThere) {
     ASSERT_TRUE(CreateDirectoryA(Path("Picked").c_str(), nullptr));
     CRobot robot;
     robot.Press(IDYES).PickFolder(Path("Picked")).Start();
-    EXPECT_EQ(m_app.RelocateDownload(m_source, GetParam().fileName, GetParam().folder),
+    EXPECT_EQ(Relocate(m_source, GetParam().fileName, GetParam().folder),
               Outcome::KeptAndOpened);
     ExpectSeen(robot.Finish(), {kText112, "picker"});
     EXPECT_EQ(ReadBytes(Path("Picked\\" + GetParam().fileName)), kBytes);
@@ -417,18 +424,40 @@ INSTANTIATE_TEST_SUITE_P(
                        {std::string(42, 'n') + ".zip"}}),
     CaseName());
 
-TEST_F(RelocationTest, Target259IsTheLongestThatMoves) {
+struct LongestCase {
+    const char* name;
+    std::string folder;
+    std::string fileName;
+};
+
+class LongestTargetTest : public RelocationTest,
+                          public ::testing::WithParamInterface<LongestCase> {};
+
+TEST_P(LongestTargetTest, Target259Moves) {
+    const LongestCase& c = GetParam();
     ASSERT_TRUE(CreateDirectoryA(kLongFolder.c_str(), nullptr));
-    const std::string name = std::string(44, 'n') + ".zip";
-    const std::string target = kLongFolder + "\\" + name;
+    CreateDirectoryA(c.folder.c_str(), nullptr);
+    ASSERT_TRUE(testfs::IsFolder(c.folder));
+    const std::string target = c.folder + "\\" + c.fileName;
     ASSERT_EQ(target.size(), 259u);
     CRobot robot;
     robot.Start();
-    EXPECT_EQ(m_app.RelocateDownload(m_source, name, kLongFolder), Outcome::KeptAndOpened);
+    EXPECT_EQ(Relocate(m_source, c.fileName, c.folder),
+              Outcome::KeptAndOpened);
     ExpectSeen(robot.Finish(), {});
     EXPECT_EQ(ReadBytes(target), kBytes);
     Launches(1);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Folders, LongestTargetTest,
+    ::testing::Values(LongestCase{"LongName", kLongFolder, std::string(44, 'n') + ".zip"},
+                      // A folder with no room for a staging folder of its own
+                      // (CreateDirectoryA keeps room for an 8.3 name in 260):
+                      // the download goes through one in its parent.
+                      LongestCase{"LongFolder", kLongFolder + "\\" + std::string(42, 'L'),
+                                  "a.zip"}),
+    CaseName());
 
 TEST_F(RelocationTest, WildcardInTheFolderNeverOverwritesAMatchingFile) {
     // The file search takes "Down*" as the existing folder Download; the shell
@@ -438,7 +467,7 @@ TEST_F(RelocationTest, WildcardInTheFolderNeverOverwritesAMatchingFile) {
 
     CRobot robot;
     robot.Press(IDNO).Start();
-    EXPECT_EQ(m_app.RelocateDownload(m_source, "*.zip", Path("Down*")), Outcome::Declined);
+    EXPECT_EQ(Relocate(m_source, "*.zip", Path("Down*")), Outcome::Declined);
     ExpectSeen(robot.Finish(), {kText110});
     EXPECT_EQ(ReadBytes(Path("Download\\old.zip")), "older download");
     EXPECT_EQ(ReadBytes(m_source), kBytes);
@@ -448,7 +477,7 @@ TEST_F(RelocationTest, FailedLaunchAfterTheMoveKeepsTheMovedFile) {
     testreg::DeleteTree(HKEY_CLASSES_ROOT, "Ombrix");
     CRobot robot;
     robot.Press(IDOK).Start();
-    EXPECT_EQ(m_app.RelocateDownload(m_source, "tools.zip", Path("Download")),
+    EXPECT_EQ(Relocate(m_source, "tools.zip", Path("Download")),
               Outcome::KeptNotOpened);
     ExpectSeen(robot.Finish(), {kText105});
     EXPECT_EQ(ReadBytes(Path("Download\\tools.zip")), kBytes);

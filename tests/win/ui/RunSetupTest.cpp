@@ -4,6 +4,7 @@
 #include "app/Settings.h"
 
 #include "CaseName.h"
+#include "PlantedStaging.h"
 #include "Registry.h"
 #include "RegistryExtras.h"
 #include "Robot.h"
@@ -118,5 +119,25 @@ INSTANTIATE_TEST_SUITE_P(
                     "Unable to install DarivoVA as Navigator viewer.", "exclamation", false,
                     false}),
     CaseName());
+
+// A run that ended after its copy left the whole download in the staging
+// folder of the folder that setup now saves: setup gives it its name there.
+TEST_F(RunSetupTest, YesPutsRightWhatARunLeftInTheFolder) {
+    const std::string folder = "C:\\SetupStaging";
+    const std::string download = "PK\x03\x04 the download a run left";
+    const std::string record = planted::RecordText(folder, "tools.zip", "C:\\M1.TMP", download);
+    testfs::RemoveTree(folder);
+    ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
+    ASSERT_TRUE(planted::StagingFolder(folder + "\\~D0", &record, &download));
+    CRobot robot;
+    robot.Do([](HWND dialog) { probe::Press(dialog, IDOK); });
+    robot.Do([](HWND box) { probe::Press(box, IDOK); });
+    robot.Start();
+    m_app.RunSetup(folder);
+    robot.Finish();
+    EXPECT_EQ(testfs::FolderNames(folder), std::set<std::string>{"tools.zip"});
+    EXPECT_EQ(testfs::ReadBytes(folder + "\\tools.zip"), download);
+    testfs::RemoveTree(folder);
+}
 
 }  // namespace
