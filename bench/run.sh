@@ -10,9 +10,11 @@
 # test bench to measure in (default build/mingw64-tests, preset
 # mingw64-tests), which holds a copy of the shipped DARIVOVA.EXE of the
 # mingw64 preset; both are built as far as needed. The 32-bit ones (default
-# build/mingw32-tests) are measured too, under the same Wine, unless --no-32.
+# build/mingw32-tests) are measured too, under the same Wine, unless --no-32
+# or the machine runs no 32-bit code (scripts/wine-loader.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/wine-loader.sh
 
 runs=15
 dir64=build/mingw64-tests
@@ -37,6 +39,10 @@ build() {
 }
 
 scripts/install-deps.sh
+if [ "$with32" = 1 ] && [ "$wine32" = no ]; then
+  echo "The 32-bit build is not measured: $wine32_why."
+  with32=0
+fi
 builds=("64-bit=$dir64/bin")
 build mingw64 "$dir64"
 if [ "$with32" = 1 ]; then

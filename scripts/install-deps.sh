@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Installs with apt-get whatever the build and the tests need and this machine
 # lacks (Debian 12; as root, or through sudo). Installs nothing when all is there.
+# A mirror caught mid-sync is survived: apt-get update is tried three times,
+# and an install that fails with the indexes at hand is tried once more with
+# the release suites' candidates (apt-get install -t bookworm).
 set -euo pipefail
 
 packages=(
@@ -36,6 +39,23 @@ echo "Installing: ${missing[*]}"
 for attempt in 1 2 3; do
   if $sudo apt-get update -qq; then break; fi
   echo "apt-get update failed (attempt $attempt)" >&2
-  sleep 20
+  [ "$attempt" = 3 ] || sleep 20
 done
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
+
+# With one index missing, the security suite's i386 one say, wine32:i386 can't
+# be resolved: its i386 libraries must have the versions of their amd64 twins,
+# whose candidates then come from a suite that offers no i386 builds of them.
+# The release suites carry both architectures at one version: take the
+# candidates from there.
+release=$(. /etc/os-release && echo "$VERSION_CODENAME")
+first=$(mktemp)
+trap 'rm -f "$first"' EXIT
+if ! DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >"$first" 2>&1; then
+  echo "install-deps: apt-get install failed with the indexes at hand; trying once more with the candidates of the release suites (-t $release)"
+  if ! DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq -t "$release" "${missing[@]}" >/dev/null; then
+    echo "install-deps: the first attempt (without -t $release) said:" >&2
+    tail -n 20 "$first" >&2
+    echo "install-deps: could not install: ${missing[*]}" >&2
+    exit 1
+  fi
+fi
