@@ -1,7 +1,8 @@
 #pragma once
 // What a run that ended half-way leaves in a download folder, planted for the
-// tests of what later runs do with it: a staging folder with the run's record
-// and, when given, the copy it got to.
+// tests of what later runs do with it: its staging folder, with the run's
+// record "~RUN" for a download of these bytes from source to folder\name
+// (none when withRecord is false), and its copy "~PART" (none when null).
 #include "download/StagingRecord.h"
 
 #include "Files.h"
@@ -11,24 +12,13 @@
 
 #include <string>
 
-namespace planted {
-
-// The record a run writes for a download of these bytes from source, to go
-// to folder under name.
-inline std::string RecordText(const std::string& folder, const std::string& name,
-                              const std::string& source, const std::string& download) {
+inline bool PlantStagingFolder(const std::string& staging, const std::string& folder,
+                               const std::string& name, const std::string& source,
+                               const std::string& download, bool withRecord,
+                               const std::string* copy) {
     CTextBytes bytes(download);
     CStagingRecord record{folder, name, source, {}};
-    return TakeSample(bytes, record.m_sample) ? FormatStagingRecord(record) : std::string();
-}
-
-// The staging folder, its record "~RUN" (none when record is null) and its
-// copy "~PART" (none when copy is null).
-inline bool StagingFolder(const std::string& staging, const std::string* record,
-                          const std::string* copy) {
-    return CreateDirectoryA(staging.c_str(), nullptr) &&
-           (!record || testfs::WriteBytes(staging + "\\~RUN", *record)) &&
+    return TakeSample(bytes, record.m_sample) && CreateDirectoryA(staging.c_str(), nullptr) &&
+           (!withRecord || testfs::WriteBytes(staging + "\\~RUN", FormatStagingRecord(record))) &&
            (!copy || testfs::WriteBytes(staging + "\\~PART", *copy));
 }
-
-}  // namespace planted

@@ -1,6 +1,5 @@
 #pragma once
-// A file's bytes held in memory, read as the program reads a file: for the
-// checks of what a copy must hold, and records planted without a file.
+// A file's bytes held in memory, read as the program reads a file.
 #include "platform/ByteSource.h"
 
 #include <string>

@@ -424,40 +424,26 @@ INSTANTIATE_TEST_SUITE_P(
                        {std::string(42, 'n') + ".zip"}}),
     CaseName());
 
-struct LongestCase {
-    const char* name;
-    std::string folder;
-    std::string fileName;
-};
-
-class LongestTargetTest : public RelocationTest,
-                          public ::testing::WithParamInterface<LongestCase> {};
-
-TEST_P(LongestTargetTest, Target259Moves) {
-    const LongestCase& c = GetParam();
+TEST_F(RelocationTest, Target259IsTheLongestThatMoves) {
     ASSERT_TRUE(CreateDirectoryA(kLongFolder.c_str(), nullptr));
-    CreateDirectoryA(c.folder.c_str(), nullptr);
-    ASSERT_TRUE(testfs::IsFolder(c.folder));
-    const std::string target = c.folder + "\\" + c.fileName;
-    ASSERT_EQ(target.size(), 259u);
-    CRobot robot;
-    robot.Start();
-    EXPECT_EQ(Relocate(m_source, c.fileName, c.folder),
-              Outcome::KeptAndOpened);
-    ExpectSeen(robot.Finish(), {});
-    EXPECT_EQ(ReadBytes(target), kBytes);
-    Launches(1);
+    // The second folder has no room for a staging folder of its own
+    // (CreateDirectoryA keeps room for an 8.3 name in 260): the download goes
+    // through one in its parent.
+    const std::string longFolder = kLongFolder + "\\" + std::string(42, 'L');
+    ASSERT_TRUE(CreateDirectoryA(longFolder.c_str(), nullptr));
+    for (const auto& [folder, name] : {std::pair{kLongFolder, std::string(44, 'n') + ".zip"},
+                                       std::pair{longFolder, std::string("a.zip")}}) {
+        const std::string target = folder + "\\" + name;
+        ASSERT_EQ(target.size(), 259u);
+        ASSERT_TRUE(WriteBytes(m_source, kBytes));
+        CRobot robot;
+        robot.Start();
+        EXPECT_EQ(Relocate(m_source, name, folder), Outcome::KeptAndOpened);
+        ExpectSeen(robot.Finish(), {});
+        EXPECT_EQ(ReadBytes(target), kBytes);
+    }
+    Launches(2);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Folders, LongestTargetTest,
-    ::testing::Values(LongestCase{"LongName", kLongFolder, std::string(44, 'n') + ".zip"},
-                      // A folder with no room for a staging folder of its own
-                      // (CreateDirectoryA keeps room for an 8.3 name in 260):
-                      // the download goes through one in its parent.
-                      LongestCase{"LongFolder", kLongFolder + "\\" + std::string(42, 'L'),
-                                  "a.zip"}),
-    CaseName());
 
 TEST_F(RelocationTest, WildcardInTheFolderNeverOverwritesAMatchingFile) {
     // The file search takes "Down*" as the existing folder Download; the shell

@@ -63,7 +63,6 @@ INSTANTIATE_TEST_SUITE_P(
                       StatusCase{"Empty", "", false, 0},
                       // The entry itself answers where the volume can't.
                       StatusCase{"ShareFolder", kShareFolder, true, 0x10},
-                      StatusCase{"ShareRoot", "\\\\fileserver\\downloads", true, 0x10},
                       StatusCase{"ShareMissing", "\\\\fileserver\\downloads\\none", false, 0},
                       StatusCase{"SharePattern", "\\\\fileserver\\downloads\\Status*", false, 0}),
     CaseName());

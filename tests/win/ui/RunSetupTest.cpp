@@ -125,10 +125,10 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(RunSetupTest, YesPutsRightWhatARunLeftInTheFolder) {
     const std::string folder = "C:\\SetupStaging";
     const std::string download = "PK\x03\x04 the download a run left";
-    const std::string record = planted::RecordText(folder, "tools.zip", "C:\\M1.TMP", download);
     testfs::RemoveTree(folder);
     ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
-    ASSERT_TRUE(planted::StagingFolder(folder + "\\~D0", &record, &download));
+    ASSERT_TRUE(PlantStagingFolder(folder + "\\~D0", folder, "tools.zip", "C:\\M1.TMP", download,
+                                   true, &download));
     CRobot robot;
     robot.Do([](HWND dialog) { probe::Press(dialog, IDOK); });
     robot.Do([](HWND box) { probe::Press(box, IDOK); });
