@@ -6,10 +6,11 @@
 # build. For each build, RUNS rounds (after one round that is not counted) of
 # (a) noop.exe, (b) DARIVOVA.EXE handing over a 1 KiB and a 4 GiB sparse
 # download within drive C:, each timed from start to exit by stopwatch.exe
-# inside Wine; then a few rounds (at most RUNS, at most 5) of (c) DARIVOVA.EXE
+# inside Wine; then a few rounds (at most RUNS, at most 9) of (c) DARIVOVA.EXE
 # handing a 1 GiB download of real data over to a folder on drive D:, another
-# file system, next to (d) cp of the same bytes between the same two file
-# systems.
+# file system, next to (e) CopyFileA of the same bytes inside the same Wine
+# (copyfloor.exe) and (d) cp of them between the same two file systems, with
+# the ratios of each round: noise between rounds then cancels out.
 set -euo pipefail
 
 runs=$1
@@ -33,15 +34,15 @@ other_win='C:\Bench\Temp\NS1G.TMP'
 other_temp="$bench/Temp/NS1G.TMP"
 other_target="$drive_d/Bench/Download/kit-1g.zip"
 other_url='http://downloads.example/pub/kit-1g.zip'
-other_runs=$((runs < 5 ? runs : 5))
+other_runs=$((runs < 9 ? runs : 9))
 
 reg_add() { wine reg add "$@" /f >/dev/null 2>&1; }
 
-# Median, min and max of numbers, one a line.
+# Median, min and max of numbers, one a line, with DECIMALS places (default 1).
 stats() {
-  sort -g | awk '{ v[NR] = $1 }
+  sort -g | awk -v p="${1:-1}" '{ v[NR] = $1 }
     END { m = NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2
-          printf "%9.1f %9.1f %9.1f", m, v[1], v[NR] }'
+          printf "%9." p "f %9." p "f %9." p "f", m, v[1], v[NR] }'
 }
 median() { sort -g | awk '{ v[NR] = $1 } END { print NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
@@ -80,12 +81,13 @@ download_round() {
   echo "$same $present $gone $launched" >>"$work/checks-$kind"
 }
 
-# One hand-over of the 1 GiB download to drive D:, then cp of the same bytes
-# from C: to D:; appends both times, and the checks of the hand-over, when
-# counted.
+# One hand-over of the 1 GiB download to drive D:, then the same bytes moved
+# there by CopyFileA inside the same Wine (copyfloor.exe, the platform's own
+# floor) and copied there by cp; appends the three times, and the checks of
+# the hand-over, when counted. The three make one pair of ratios each round.
 other_drive_round() {
-  local counted=$1 before ms started ended
-  rm -f "$other_target" "$drive_d/Bench/cp-1g.zip"
+  local counted=$1 before ms floor started ended
+  rm -f "$other_target" "$drive_d/Bench/floor-1g.zip" "$drive_d/Bench/cp-1g.zip"
   cp "$work/seed-1g" "$other_temp"
   before=$(lines)
   ms=$(timed "$darivova" "$other_win")
@@ -97,13 +99,21 @@ other_drive_round() {
   rm -f "$other_target"
 
   cp "$work/seed-1g" "$other_temp"
+  floor=$(timed "$copyfloor" "$other_win" 'D:\Bench\floor-1g.zip')
+  rm -f "$other_temp" "$drive_d/Bench/floor-1g.zip"
+
+  cp "$work/seed-1g" "$other_temp"
   started=$(date +%s%N)
   cp "$other_temp" "$drive_d/Bench/cp-1g.zip"
   ended=$(date +%s%N)
   rm -f "$other_temp" "$drive_d/Bench/cp-1g.zip"
   [ "$counted" = 1 ] || return 0
+  local cp_ms=$(((ended - started) / 1000000))
   echo "$ms" >>"$work/times-1g"
-  echo $(((ended - started) / 1000000)) >>"$work/times-cp"
+  echo "$floor" >>"$work/times-floor"
+  echo "$cp_ms" >>"$work/times-cp"
+  awk -v c="$ms" -v e="$floor" 'BEGIN { print c / e }' >>"$work/ratios-floor"
+  awk -v c="$ms" -v d="$cp_ms" 'BEGIN { print c / d }' >>"$work/ratios-cp"
   echo "$arrived $gone $launched" >>"$work/checks-1g"
 }
 
@@ -121,13 +131,14 @@ for build in "$@"; do
   stopwatch=$(winepath -w "$bin/stopwatch.exe")
   noop=$(winepath -w "$bin/noop.exe")
   darivova=$(winepath -w "$bin/DARIVOVA.EXE")
+  copyfloor=$(winepath -w "$bin/copyfloor.exe")
 
   reg_add 'HKCU\Software\Quenlock\DARIVOVA\Settings' /v LaunchDir /d 'C:\Bench\Download'
   reg_add 'HKCR\Ombrix\Shell\Open\Command' /ve /d '"C:\Bench\Ombrix\ombrix32.exe" "%1"'
   for kind in 1k 4g; do reg_add "$url_table" /v "${temp_win[$kind]}" /d "${url[$kind]}"; done
   reg_add "$url_table" /v "$other_win" /d "$other_url"
 
-  rm -f "$work"/times-* "$work"/checks-*
+  rm -f "$work"/times-* "$work"/checks-* "$work"/ratios-*
   for round in $(seq 0 "$runs"); do
     counted=$((round > 0 ? 1 : 0))
     ms=$(timed "$noop")
@@ -155,11 +166,16 @@ for build in "$@"; do
     size=$([ "$kind" = 1k ] && echo "1 KiB" || echo "4 GiB")
     awk -v a="$a" -v b="$b" -v s="$size" 'BEGIN { printf "  ratio (b)/(a), %s: %.2f\n", s, b / a }'
   done
-  echo "  to a folder on drive D:, another file system, $other_runs runs each after one not counted:"
+  echo "  to a folder on drive D:, another file system, $other_runs rounds after one not counted,"
+  echo "  each round (c), (e) and (d) one after the other:"
   printf '  %-40s %s\n' "(c) DARIVOVA.EXE, one 1 GiB download" "$(stats <"$work/times-1g")"
+  printf '  %-40s %s\n' "(e) CopyFileA and delete, in Wine" "$(stats <"$work/times-floor")"
   printf '  %-40s %s\n' "(d) cp of the same bytes, C: to D:" "$(stats <"$work/times-cp")"
-  awk -v c="$(median <"$work/times-1g")" -v d="$(median <"$work/times-cp")" \
-    'BEGIN { printf "  ratio (c)/(d), 1 GiB to another drive: %.2f (goal: at most 1.50)\n", c / d }'
+  printf '  %-40s %s\n' "ratio (c)/(e) of each round" "$(stats 2 <"$work/ratios-floor")"
+  printf '  %-40s %s\n' "ratio (c)/(d) of each round" "$(stats 2 <"$work/ratios-cp")"
+  awk -v d="$(median <"$work/ratios-cp")" -v e="$(median <"$work/ratios-floor")" 'BEGIN {
+    printf "  median of the ratios of the rounds, (c)/(d): %.2f (goal: at most 1.50); (c)/(e): %.2f\n",
+           d, e }'
   for kind in 1k 4g; do
     size=$([ "$kind" = 1k ] && echo "1 KiB" || echo "4 GiB")
     awk -v s="$size" -v n="$runs" '{ same += $1; present += $2; gone += $3; launched += $4 }
