@@ -22,11 +22,12 @@ std::string::size_type LastSeparator(const std::string& text, IsLeadByteFn isLea
 std::string StagingFolderName(unsigned n) { return kPrefix + std::to_string(n); }
 
 bool IsStagingFolderName(const std::string& name) {
-    const std::string digits = name.substr(0, 2) == kPrefix ? name.substr(2) : std::string();
-    if (digits.empty() || digits.size() > 3 || (digits[0] == '0' && digits.size() > 1)) {
-        return false;
+    // "~D" then 1 to 3 digits, the first not a 0 unless alone.
+    if (name.size() < 3 || name.size() > 5 || name.compare(0, 2, kPrefix) != 0) return false;
+    for (std::string::size_type i = 2; i < name.size(); ++i) {
+        if (name[i] < '0' || name[i] > '9') return false;
     }
-    return digits.find_first_not_of("0123456789") == std::string::npos;
+    return name[2] != '0' || name.size() == 3;
 }
 
 std::string StagingParent(const std::string& folder, IsLeadByteFn isLeadByte) {

@@ -14,9 +14,10 @@ struct CStagingRecord {
     CFileSample m_sample;
 };
 
-// The record as text: a first line that marks it as the program's, one
-// "key=value" line a field, numbers and the sample's bytes in hex, and a last line that
-// marks it complete. Lines end in CR LF.
+// The record as bytes: a first line that marks it as the program's, the
+// sample's size and offset and the lengths of the texts, then the texts
+// (the folder, the name, the source and the sample's bytes) one after the
+// other. The layout is the x86 one of either build.
 std::string FormatStagingRecord(const CStagingRecord& record);
 
 // Reads a record; false, leaving record untouched, for a text that is not a
