@@ -17,7 +17,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdint>
 #include <set>
 #include <string>
 #include <vector>
@@ -117,7 +116,6 @@ struct FaultCase {
     std::string earlierAt;              // TargetFile*: where the earlier bytes are; "" none
     std::string savedFolder;            // LaunchDir afterwards, REG_SZ; "" unchanged
     std::string nextDownloadAt;         // NextDownloadThen...: where its bytes are
-    std::vector<std::string> made;      // folders there before the hand-over
     std::string bytes = kDownloaded;    // the download's bytes
 
     FaultCase& Folder(Value value) { launchDir = std::move(value); return *this; }
@@ -148,7 +146,6 @@ struct FaultCase {
     FaultCase& Earlier(const std::string& file) { earlierAt = file; return *this; }
     FaultCase& Saves(const std::string& folder) { savedFolder = folder; return *this; }
     FaultCase& NextDownload(const std::string& file) { nextDownloadAt = file; return *this; }
-    FaultCase& Made(const std::string& folder) { made.push_back(folder); return *this; }
     FaultCase& Bytes(const std::string& value) { bytes = value; return *this; }
 };
 
@@ -305,9 +302,6 @@ protected:
             m_held = OpenHeld(taken);
             ASSERT_TRUE(m_held.IsValid());
         }
-        for (const std::string& folder : c.made) {
-            ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
-        }
         if (c.before == Before::TargetFolder) {
             ASSERT_TRUE(CreateDirectoryA(c.takenIn.c_str(), nullptr));
             ASSERT_TRUE(CreateDirectoryA(taken.c_str(), nullptr));
@@ -379,20 +373,30 @@ TEST_P(FaultMatrixTest, DownloadEndsWhereExpected) {
 
 // A run ended part-way through a copy of 1 GiB from another drive (by
 // TerminateProcess, as by a crash or a logoff), then the next hand-over into
-// that folder: the copy cut short is gone, nothing else is there but the new
-// download, and the first download is still whole where the browser left it.
-constexpr std::uint64_t kGiB = std::uint64_t{1} << 30;
+// that folder: the copy cut short is gone, nothing but the new download is
+// there, and the first download is still whole where the browser left it.
 constexpr DWORD kMiB = 1 << 20;
 
-// The big download, written or compared a MiB at a time: each MiB a letter,
-// numbered.
+// The size of the biggest file in a folder: a staging folder's copy.
+DWORD BiggestIn(const std::string& folder) {
+    DWORD biggest = 0;
+    WIN32_FIND_DATAA found = {};
+    const HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+    for (bool more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileA(search, &found)) {
+        biggest = std::max(biggest, found.nFileSizeLow);
+    }
+    if (search != INVALID_HANDLE_VALUE) FindClose(search);
+    return biggest;
+}
+
+// Writes, or compares, 1 GiB a MiB at a time, each MiB its own letter.
 bool BigDownload(const std::string& path, bool write) {
     const CHandle file(CreateFileA(path.c_str(), write ? GENERIC_WRITE : GENERIC_READ, 0, nullptr,
                                    write ? CREATE_NEW : OPEN_EXISTING, 0, nullptr));
     std::string mib, read(kMiB, '\0');
     DWORD done = 0;
-    for (unsigned i = 0; i < kGiB / kMiB; ++i) {
-        mib.assign(kMiB, static_cast<char>('a' + i % 26)).replace(0, 4, std::to_string(1000 + i));
+    for (int i = 0; i < 1024; ++i) {
+        mib.assign(kMiB, static_cast<char>('a' + i % 26));
         if (!(write ? WriteFile(file.Get(), mib.data(), kMiB, &done, nullptr)
                     : ReadFile(file.Get(), &read[0], kMiB, &done, nullptr) && read == mib) ||
             done != kMiB) {
@@ -402,42 +406,27 @@ bool BigDownload(const std::string& path, bool write) {
     return write || (ReadFile(file.Get(), &read[0], 1, &done, nullptr) && done == 0);
 }
 
-// The size of the biggest file in a folder: a staging folder's copy.
-std::uint64_t BiggestIn(const std::string& folder) {
-    std::uint64_t biggest = 0;
-    WIN32_FIND_DATAA found = {};
-    const HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
-    for (bool more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileA(search, &found)) {
-        biggest = std::max<std::uint64_t>(biggest, found.nFileSizeLow);
-    }
-    if (search != INVALID_HANDLE_VALUE) FindClose(search);
-    return biggest;
-}
-
 TEST_F(FaultMatrixTest, RunEndedDuringACopyIsPutRightByTheNextHandOver) {
-    const std::string folder = Path("Download");
     ASSERT_NO_FATAL_FAILURE(Arrange(Row("")));
-    // On the tmpfs drive D:, quick to write and read; the copy goes to disk.
-    const std::string first = OtherPath("M2.TMP");
-    ASSERT_TRUE(
-        testreg::SetString(HKEY_CURRENT_USER, kUrlTable, first, "http://host/pub/first.zip"));
+    // On the tmpfs drive D:, quick to write.
+    const std::string first = OtherPath("M2.TMP"), staging = Path("Download\\~D0");
+    ASSERT_TRUE(testreg::SetString(HKEY_CURRENT_USER, kUrlTable, first, "http://host/first.zip"));
     ASSERT_TRUE(BigDownload(first, true));
 
     CChildProcess run;
     ASSERT_TRUE(run.Start(Quoted(ProgramFolder() + "DARIVOVA.EXE") + " " + first, kRoot));
-    const std::string staging = folder + "\\~D0";
     for (int i = 0; i < 10000 && BiggestIn(staging) < kMiB; ++i) Sleep(1);
     ASSERT_TRUE(TerminateProcess(run.Handle(), 1));
     ASSERT_TRUE(run.Wait(10000));
     ASSERT_GE(BiggestIn(staging), kMiB) << "the copy had not begun";
-    ASSERT_LT(BiggestIn(staging), kGiB) << "the copy was done before the run was ended";
+    ASSERT_LT(BiggestIn(staging), 1024 * kMiB) << "the copy was done before the run was ended";
 
-    const SessionResult session = RunSession(Quoted(ProgramFolder() + "DARIVOVA.EXE") + " " +
-                                             Temporary(), kRoot);
-    ASSERT_TRUE(session.ended);
-    EXPECT_TRUE(session.windows.empty());
-    EXPECT_EQ(testfs::FolderNames(folder), std::set<std::string>{"tools.zip"});
-    EXPECT_EQ(ReadBytes(folder + "\\tools.zip"), kDownloaded);
+    const SessionResult next =
+        RunSession(Quoted(ProgramFolder() + "DARIVOVA.EXE") + " " + Temporary(), kRoot);
+    ASSERT_TRUE(next.ended);
+    EXPECT_TRUE(next.windows.empty());
+    EXPECT_EQ(testfs::FolderNames(Path("Download")), std::set<std::string>{"tools.zip"});
+    EXPECT_EQ(ReadBytes(Path("Download\\tools.zip")), kDownloaded);
     EXPECT_TRUE(BigDownload(first, false));
 }
 
@@ -643,7 +632,8 @@ INSTANTIATE_TEST_SUITE_P(
             .Opened(kShareFolder + "\\tools.zip", kShareFolder),
         Row("NetworkShareFolderFound")
             .Folder(kShareFolder)
-            .Made(kShareFolder)
+            .With(Before::TargetFolder, "Earlier")
+            .TakenIn(kShareFolder)
             .Opened(kShareFolder + "\\tools.zip", kShareFolder),
 
         // A drive that fills up part-way through the copy: 112, and nothing

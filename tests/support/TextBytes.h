@@ -2,7 +2,6 @@
 // A file's bytes held in memory, read as the program reads a file.
 #include "platform/ByteSource.h"
 
-#include <string>
 #include <utility>
 
 class CTextBytes : public CByteSource {

@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace dltest {
@@ -38,6 +39,16 @@ struct Launch {
     std::string argument;
 };
 
+// The application object, handed the file at source as the browser hands
+// it over: recorded as it is found now.
+struct CTestApp : CHelperApp {
+    using CHelperApp::RelocateDownload;
+    Outcome RelocateDownload(const std::string& source, const std::string& name,
+                             std::string folder) {
+        return CHelperApp::RelocateDownload(RecordHandedOver(source), name, std::move(folder));
+    }
+};
+
 class CDownloadTest : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -60,7 +71,7 @@ protected:
     static void ExpectSeen(const std::vector<CRobot::Seen>& seen,
                            const std::vector<std::string>& windows);
 
-    CHelperApp m_app;
+    CTestApp m_app;
     std::string m_settingsKey;
 };
 

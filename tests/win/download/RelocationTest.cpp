@@ -20,19 +20,13 @@ protected:
         ASSERT_TRUE(WriteBytes(m_source, kBytes));
     }
 
-    // Hands the file at source over, as found now.
-    Outcome Relocate(const std::string& source, const std::string& name,
-                     const std::string& folder) {
-        return m_app.RelocateDownload(RecordHandedOver(source), name, folder);
-    }
-
     const std::string m_source = Path("Temp\\M1.TMP");
 };
 
 TEST_F(RelocationTest, MissingFolderIsCreatedWithoutAQuestion) {
     CRobot robot;
     robot.Start();
-    EXPECT_EQ(Relocate(m_source, "tools.zip", Path("Download")),
+    EXPECT_EQ(m_app.RelocateDownload(m_source, "tools.zip", Path("Download")),
               Outcome::KeptAndOpened);
     ExpectSeen(robot.Finish(), {});
 
@@ -51,7 +45,7 @@ TEST_F(RelocationTest, ExistingFolderWithOtherAttributesIsUsed) {
     SetFileAttributesA(Path("Download").c_str(), FILE_ATTRIBUTE_HIDDEN);
     CRobot robot;
     robot.Start();
-    EXPECT_EQ(Relocate(m_source, "tools.zip", Path("Download")),
+    EXPECT_EQ(m_app.RelocateDownload(m_source, "tools.zip", Path("Download")),
               Outcome::KeptAndOpened);
     ExpectSeen(robot.Finish(), {});
     EXPECT_EQ(ReadBytes(Path("Download\\tools.zip")), kBytes);
@@ -76,7 +70,7 @@ protected:
 TEST_P(UncreatableFolderTest, DecliningTheQuestionReturns0AndKeepsTheSetting) {
     CRobot robot;
     robot.Press(IDNO).Start();
-    EXPECT_EQ(Relocate(m_source, "tools.zip", GetParam().folder), Outcome::Declined);
+    EXPECT_EQ(m_app.RelocateDownload(m_source, "tools.zip", GetParam().folder), Outcome::Declined);
     ExpectSeen(robot.Finish(), {kText110});
     EXPECT_EQ(LaunchDir(), "<none>");
     // Relocation leaves the temporary file to its caller.
@@ -87,7 +81,7 @@ TEST_P(UncreatableFolderTest, DecliningTheQuestionReturns0AndKeepsTheSetting) {
 TEST_P(UncreatableFolderTest, CancellingThePickerReturns0AndKeepsTheSetting) {
     CRobot robot;
     robot.Press(IDYES).CancelPicker().Start();
-    EXPECT_EQ(Relocate(m_source, "tools.zip", GetParam().folder), Outcome::Declined);
+    EXPECT_EQ(m_app.RelocateDownload(m_source, "tools.zip", GetParam().folder), Outcome::Declined);
     ExpectSeen(robot.Finish(), {kText110, "picker"});
     EXPECT_EQ(LaunchDir(), "<none>");
     EXPECT_EQ(ReadBytes(m_source), kBytes);
@@ -128,7 +122,7 @@ TEST_P(FolderTextTest, DownloadGoesIntoTheFolderTheTextNames) {
     ASSERT_TRUE(SetCurrentDirectoryA(kRoot));
     CRobot robot;
     robot.Start();
-    EXPECT_EQ(Relocate(m_source, c.fileName, c.folder), Outcome::KeptAndOpened);
+    EXPECT_EQ(m_app.RelocateDownload(m_source, c.fileName, c.folder), Outcome::KeptAndOpened);
     ExpectSeen(robot.Finish(), {});
     EXPECT_EQ(ReadBytes(c.kept), kBytes);
     const std::vector<Launch> launches = Launches(1);
@@ -156,7 +150,7 @@ TEST_F(RelocationTest, PickedFolderIsSavedAndUsed) {
     ASSERT_TRUE(CreateDirectoryA(Path("Picked").c_str(), nullptr));
     CRobot robot;
     robot.Press(IDYES).PickFolder(Path("Picked")).Start();
-    EXPECT_EQ(Relocate(m_source, "tools.zip", Path("Missing\\Download")),
+    EXPECT_EQ(m_app.RelocateDownload(m_source, "tools.zip", Path("Missing\\Download")),
               Outcome::KeptAndOpened);
     ExpectSeen(robot.Finish(), {kText110, "picker"});
 
@@ -172,7 +166,7 @@ TEST_F(RelocationTest, PickedFolderIsSavedEvenWhenTheMoveFails) {
     ASSERT_TRUE(DeleteFileA(m_source.c_str()));
     CRobot robot;
     robot.Press(IDYES).PickFolder(Path("Picked")).Start();
-    EXPECT_EQ(Relocate(m_source, "tools.zip", Path("Missing\\Download")),
+    EXPECT_EQ(m_app.RelocateDownload(m_source, "tools.zip", Path("Missing\\Download")),
               Outcome::SourceGone);
     ExpectSeen(robot.Finish(), {kText110, "picker"});
     EXPECT_EQ(LaunchDir(), Path("Picked"));
@@ -192,7 +186,7 @@ protected:
 TEST_F(SamePathTest, CaseOnlyDifferenceIsTheSamePath) {
     CRobot robot;
     robot.Press(IDNO).Start();
-    EXPECT_EQ(Relocate(m_inPlace, "TOOLS.ZIP", "c:\\dltest\\DOWNLOAD"),
+    EXPECT_EQ(m_app.RelocateDownload(m_inPlace, "TOOLS.ZIP", "c:\\dltest\\DOWNLOAD"),
               Outcome::InPlace);
     ExpectSeen(robot.Finish(), {kText111});
     EXPECT_EQ(ReadBytes(m_inPlace), kBytes);
@@ -211,7 +205,7 @@ class SpellingTest : public SamePathTest, public ::testing::WithParamInterface<S
 TEST_P(SpellingTest, SourceFolderUnderAnotherSpellingIsTheSamePath) {
     CRobot robot;
     robot.Press(IDNO).Start();
-    EXPECT_EQ(Relocate(m_inPlace, "tools.zip", GetParam().folder), Outcome::InPlace);
+    EXPECT_EQ(m_app.RelocateDownload(m_inPlace, "tools.zip", GetParam().folder), Outcome::InPlace);
     ExpectSeen(robot.Finish(), {kText111});
     EXPECT_EQ(ReadBytes(m_inPlace), kBytes);
 }
@@ -242,7 +236,7 @@ TEST_F(SamePathTest, ShortFormOfTheSourceIsTheSamePath) {
 
     CRobot robot;
     robot.Press(IDNO).Start();
-    EXPECT_EQ(Relocate(shortSource, "tools.zip", longFolder), Outcome::InPlace);
+    EXPECT_EQ(m_app.RelocateDownload(shortSource, "tools.zip", longFolder), Outcome::InPlace);
     ExpectSeen(robot.Finish(), {kText111});
     EXPECT_EQ(ReadBytes(longFolder + "\\tools.zip"), kBytes);
 }
@@ -252,7 +246,7 @@ TEST_F(SamePathTest, PickingTheSameFolderAsksAgain) {
     CRobot robot;
     robot.Press(IDYES).PickFolder(Path("Download"))
          .Press(IDYES).PickFolder(Path("Other")).Start();
-    EXPECT_EQ(Relocate(m_inPlace, "tools.zip", Path("Download")),
+    EXPECT_EQ(m_app.RelocateDownload(m_inPlace, "tools.zip", Path("Download")),
               Outcome::KeptAndOpened);
     ExpectSeen(robot.Finish(), {kText111, "picker", kText111, "picker"});
 
@@ -265,7 +259,7 @@ TEST_F(SamePathTest, PickingTheSameFolderAsksAgain) {
 TEST_F(SamePathTest, RefusingInALaterPassKeepsTheFolderPickedBefore) {
     CRobot robot;
     robot.Press(IDYES).PickFolder(Path("Download")).Press(IDNO).Start();
-    EXPECT_EQ(Relocate(m_inPlace, "tools.zip", Path("Download")), Outcome::InPlace);
+    EXPECT_EQ(m_app.RelocateDownload(m_inPlace, "tools.zip", Path("Download")), Outcome::InPlace);
     ExpectSeen(robot.Finish(), {kText111, "picker", kText111});
     EXPECT_EQ(LaunchDir(), Path("Download"));
     EXPECT_EQ(ReadBytes(m_inPlace), kBytes);
@@ -338,7 +332,7 @@ TEST_P(FreeNameTest, EarlierEntriesStayAndTheDownloadTakesAFreeName) {
     }
     CRobot robot;
     robot.Start();
-    EXPECT_EQ(Relocate(m_source, c.fileName, Path("Download")),
+    EXPECT_EQ(m_app.RelocateDownload(m_source, c.fileName, Path("Download")),
               Outcome::KeptAndOpened);
     ExpectSeen(robot.Finish(), {});
 
@@ -389,7 +383,7 @@ protected:
 TEST_P(FailedMoveTest, NoLeavesTheFileAtItsSource) {
     CRobot robot;
     robot.Press(IDNO).Start();
-    EXPECT_EQ(Relocate(m_source, GetParam().fileName, GetParam().folder),
+    EXPECT_EQ(m_app.RelocateDownload(m_source, GetParam().fileName, GetParam().folder),
               Outcome::Declined);
     ExpectSeen(robot.Finish(), {kText112});
     EXPECT_EQ(ReadBytes(m_source), kBytes);
@@ -401,7 +395,7 @@ TEST_P(FailedMoveTest, YesThenAFolderPickedMovesItThere) {
     ASSERT_TRUE(CreateDirectoryA(Path("Picked").c_str(), nullptr));
     CRobot robot;
     robot.Press(IDYES).PickFolder(Path("Picked")).Start();
-    EXPECT_EQ(Relocate(m_source, GetParam().fileName, GetParam().folder),
+    EXPECT_EQ(m_app.RelocateDownload(m_source, GetParam().fileName, GetParam().folder),
               Outcome::KeptAndOpened);
     ExpectSeen(robot.Finish(), {kText112, "picker"});
     EXPECT_EQ(ReadBytes(Path("Picked\\" + GetParam().fileName)), kBytes);
@@ -426,23 +420,15 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(RelocationTest, Target259IsTheLongestThatMoves) {
     ASSERT_TRUE(CreateDirectoryA(kLongFolder.c_str(), nullptr));
-    // The second folder has no room for a staging folder of its own
-    // (CreateDirectoryA keeps room for an 8.3 name in 260): the download goes
-    // through one in its parent.
-    const std::string longFolder = kLongFolder + "\\" + std::string(42, 'L');
-    ASSERT_TRUE(CreateDirectoryA(longFolder.c_str(), nullptr));
-    for (const auto& [folder, name] : {std::pair{kLongFolder, std::string(44, 'n') + ".zip"},
-                                       std::pair{longFolder, std::string("a.zip")}}) {
-        const std::string target = folder + "\\" + name;
-        ASSERT_EQ(target.size(), 259u);
-        ASSERT_TRUE(WriteBytes(m_source, kBytes));
-        CRobot robot;
-        robot.Start();
-        EXPECT_EQ(Relocate(m_source, name, folder), Outcome::KeptAndOpened);
-        ExpectSeen(robot.Finish(), {});
-        EXPECT_EQ(ReadBytes(target), kBytes);
-    }
-    Launches(2);
+    const std::string name = std::string(44, 'n') + ".zip";
+    const std::string target = kLongFolder + "\\" + name;
+    ASSERT_EQ(target.size(), 259u);
+    CRobot robot;
+    robot.Start();
+    EXPECT_EQ(m_app.RelocateDownload(m_source, name, kLongFolder), Outcome::KeptAndOpened);
+    ExpectSeen(robot.Finish(), {});
+    EXPECT_EQ(ReadBytes(target), kBytes);
+    Launches(1);
 }
 
 TEST_F(RelocationTest, WildcardInTheFolderNeverOverwritesAMatchingFile) {
@@ -453,7 +439,7 @@ TEST_F(RelocationTest, WildcardInTheFolderNeverOverwritesAMatchingFile) {
 
     CRobot robot;
     robot.Press(IDNO).Start();
-    EXPECT_EQ(Relocate(m_source, "*.zip", Path("Down*")), Outcome::Declined);
+    EXPECT_EQ(m_app.RelocateDownload(m_source, "*.zip", Path("Down*")), Outcome::Declined);
     ExpectSeen(robot.Finish(), {kText110});
     EXPECT_EQ(ReadBytes(Path("Download\\old.zip")), "older download");
     EXPECT_EQ(ReadBytes(m_source), kBytes);
@@ -463,7 +449,7 @@ TEST_F(RelocationTest, FailedLaunchAfterTheMoveKeepsTheMovedFile) {
     testreg::DeleteTree(HKEY_CLASSES_ROOT, "Ombrix");
     CRobot robot;
     robot.Press(IDOK).Start();
-    EXPECT_EQ(Relocate(m_source, "tools.zip", Path("Download")),
+    EXPECT_EQ(m_app.RelocateDownload(m_source, "tools.zip", Path("Download")),
               Outcome::KeptNotOpened);
     ExpectSeen(robot.Finish(), {kText105});
     EXPECT_EQ(ReadBytes(Path("Download\\tools.zip")), kBytes);

@@ -8,15 +8,11 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
 #include <thread>
 
 namespace {
 
 using casename::operator<<;
-
-const std::string kFile = "C:\\InUseTest\\new.zip";
-const std::string kRenamed = "C:\\InUseTest\\tools.zip";
 
 struct InUseCase {
     const char* name;
@@ -27,23 +23,23 @@ struct InUseCase {
 
 class InUseTest : public ::testing::TestWithParam<InUseCase> {
 protected:
-    void SetUp() override { testfs::RemoveTree("C:\\InUseTest"); }
     void TearDown() override { testfs::RemoveTree("C:\\InUseTest"); }
 };
 
 TEST_P(InUseTest, RenameWaitsForTheHolder) {
     ASSERT_TRUE(CreateDirectoryA("C:\\InUseTest", nullptr));
-    ASSERT_TRUE(testfs::WriteBytes(kFile, "PK\x03\x04"));
-    CHandle held(CreateFileA(kFile.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
-    ASSERT_TRUE(held.IsValid());
+    ASSERT_TRUE(testfs::WriteBytes("C:\\InUseTest\\new.zip", "PK"));
+    CHandle held(CreateFileA("C:\\InUseTest\\new.zip", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0,
+                             nullptr));
     std::thread release([&] {
         Sleep(GetParam().heldMs);
         held.Reset();
     });
-    const DWORD error = RenameFile(kFile, kRenamed, GetParam().patienceMs);
+    const DWORD error =
+        RenameFile("C:\\InUseTest\\new.zip", "C:\\InUseTest\\tools.zip", GetParam().patienceMs);
     release.join();
     EXPECT_EQ(error, GetParam().error);
-    EXPECT_EQ(testfs::Exists(kRenamed), error == ERROR_SUCCESS);
+    EXPECT_EQ(testfs::Exists("C:\\InUseTest\\tools.zip"), error == ERROR_SUCCESS);
 }
 
 INSTANTIATE_TEST_SUITE_P(

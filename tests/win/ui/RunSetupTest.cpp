@@ -123,15 +123,14 @@ INSTANTIATE_TEST_SUITE_P(
 // A run that ended after its copy left the whole download in the staging
 // folder of the folder that setup now saves: setup gives it its name there.
 TEST_F(RunSetupTest, YesPutsRightWhatARunLeftInTheFolder) {
-    const std::string folder = "C:\\SetupStaging";
-    const std::string download = "PK\x03\x04 the download a run left";
-    testfs::RemoveTree(folder);
+    const std::string folder = "C:\\SetupStaging", download = "PK\x03\x04 left by a run";
     ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
     ASSERT_TRUE(PlantStagingFolder(folder + "\\~D0", folder, "tools.zip", "C:\\M1.TMP", download,
                                    true, &download));
     CRobot robot;
-    robot.Do([](HWND dialog) { probe::Press(dialog, IDOK); });
-    robot.Do([](HWND box) { probe::Press(box, IDOK); });
+    robot.Do([](HWND dialog) { probe::Press(dialog, IDOK); }).Do([](HWND box) {
+        probe::Press(box, IDOK);
+    });
     robot.Start();
     m_app.RunSetup(folder);
     robot.Finish();
