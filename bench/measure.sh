@@ -6,7 +6,7 @@
 # build. For each build, RUNS rounds (after one round that is not counted) of
 # (a) noop.exe, (b) DARIVOVA.EXE handing over a 1 KiB and a 4 GiB sparse
 # download within drive C:, each timed from start to exit by stopwatch.exe
-# inside Wine; then a few rounds (at most RUNS, at most 9) of (c) DARIVOVA.EXE
+# inside Wine; then a few rounds (at most RUNS, at most 15) of (c) DARIVOVA.EXE
 # handing a 1 GiB download of real data over to a folder on drive D:, another
 # file system, next to (e) CopyFileA of the same bytes inside the same Wine
 # (copyfloor.exe) and (d) cp of them between the same two file systems, with
@@ -34,7 +34,7 @@ other_win='C:\Bench\Temp\NS1G.TMP'
 other_temp="$bench/Temp/NS1G.TMP"
 other_target="$drive_d/Bench/Download/kit-1g.zip"
 other_url='http://downloads.example/pub/kit-1g.zip'
-other_runs=$((runs < 9 ? runs : 9))
+other_runs=$((runs < 15 ? runs : 15))
 
 reg_add() { wine reg add "$@" /f >/dev/null 2>&1; }
 
