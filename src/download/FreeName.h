@@ -8,6 +8,12 @@
 // ERROR_ACCESS_DENIED instead, so there the name itself is looked at.
 bool IsTaken(const std::string& path, DWORD error);
 
+// Whether a delete or rename that failed with error left nothing behind
+// because there was nothing there.
+inline bool WasAbsent(DWORD error) {
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+}
+
 // Moves file, within one volume, to the first free variant of name in folder
 // ("name", "name (2)", "name (3)", ...) with MoveFileA, which never replaces
 // an entry: a taken name is passed over. While the file is in use, each

@@ -16,12 +16,9 @@ bool ArrivedWhole(const std::string& copy, const CFileSample& sample) {
     return bytes.IsOpen() && IsWholeCopy(bytes, sample);
 }
 
-// Whether a delete or rename of path left nothing there: it succeeded, or
+// Whether a delete or rename left nothing where it looked: it succeeded, or
 // there was nothing to begin with.
-bool LeftNothing(BOOL done) {
-    const DWORD error = done ? ERROR_SUCCESS : GetLastError();
-    return error == ERROR_SUCCESS || error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
-}
+bool LeftNothing(BOOL done) { return done || WasAbsent(GetLastError()); }
 
 }  // namespace
 

@@ -2,7 +2,6 @@
 #include "download/QuotedArgument.h"
 #include "download/SafeName.h"
 #include "download/UrlName.h"
-#include "platform/FileIdentity.h"
 #include "platform/FileStatus.h"
 #include "platform/LeadByte.h"
 #include "platform/PathText.h"

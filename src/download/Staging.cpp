@@ -18,12 +18,6 @@ std::string Inside(const std::string& folder, const char* name) {
     return ComposeTarget(folder, name, IsAnsiLeadByte);
 }
 
-// Whether a delete or rename that failed with error left nothing behind:
-// there was nothing there.
-bool WasAbsent(DWORD error) {
-    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
-}
-
 bool WriteAll(const CHandle& file, const std::string& text) {
     DWORD written = 0;
     return WriteFile(file.Get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
@@ -90,7 +84,7 @@ CStagingFolder::CStagingFolder(const std::string& downloadFolder, const CStaging
     }
 }
 
-bool CStagingFolder::Hold(const std::string& path, const CStagingRecord& record) {
+void CStagingFolder::Hold(const std::string& path, const CStagingRecord& record) {
     const std::string recordPath = Inside(path, kRecordName);
     CHandle file(CreateFileA(recordPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                              FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -100,14 +94,13 @@ bool CStagingFolder::Hold(const std::string& path, const CStagingRecord& record)
         FlushFileBuffers(file.Get())) {
         m_strPath = path;
         m_record = std::move(file);
-        return true;
+        return;
     }
     if (file.IsValid()) {
         file.Reset();
         DeleteFileA(recordPath.c_str());
     }
     RemoveDirectoryA(path.c_str());
-    return false;
 }
 
 CStagingFolder::~CStagingFolder() {

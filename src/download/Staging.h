@@ -29,7 +29,9 @@ public:
     void SetCopyAccountedFor(bool accountedFor) { m_bCopyAccountedFor = accountedFor; }
 
 private:
-    bool Hold(const std::string& path, const CStagingRecord& record);
+    // Writes the record into the new folder at path and holds it; removes
+    // the folder again where that fails.
+    void Hold(const std::string& path, const CStagingRecord& record);
 
     std::string m_strPath;
     CHandle m_record;
