@@ -114,12 +114,33 @@ if [ "$(id -u)" -eq 0 ]; then
   fi
 fi
 
-if [ -z "$keep" ]; then
-  # Keep one server for the whole run: each program then starts in tens of ms.
-  wineserver -p
-  # Start Wine's own background programs (services, the desktop) now, with no
-  # pipe of the caller open: a test runner waits for its pipes to close.
+# start_wine: the server and Wine's own background programs (services, the
+# mount manager, the desktop), started now with no pipe of the caller open: a
+# test runner waits for its pipes to close. A throw-away prefix keeps one
+# server for the whole run: each program then starts in tens of ms.
+start_wine() {
+  [ -n "$keep" ] || wineserver -p
   timeout 60 wine cmd.exe /c exit </dev/null >/dev/null 2>&1 || true
-fi
+}
+
+# Whether Wine's mount manager answers for C: and D:. Every volume query (the
+# file-status query, the folder chooser's drives) goes through it; once in a
+# while it is not running, and then every test that asks a volume fails.
+drives_answer() {
+  local drive
+  for drive in c: d:; do
+    timeout 30 wine cmd.exe /c vol "$drive" </dev/null 2>/dev/null | grep -q "Serial Number" || return 1
+  done
+}
+
+start_wine
+for attempt in 1 2; do
+  drives_answer && break
+  echo "with-wine: Wine's mount manager does not answer (attempt $attempt); starting Wine again" >&2
+  timeout 20 wineserver -k >/dev/null 2>&1 || true
+  timeout 20 wineserver -w >/dev/null 2>&1 || true
+  start_wine
+done
+drives_answer || { echo "with-wine: Wine's mount manager does not answer for C: and D:" >&2; exit 1; }
 
 "$@"
