@@ -27,13 +27,13 @@ bool MoveUnderFreeName(const CHandedOver& download, const std::string& folder,
     const std::string first = ComposeTarget(folder, name, IsAnsiLeadByte);
     if (!FitsPath(first) || HasWildcard(first)) return false;
 
-    CStagingFolder staging(folder, {folder, name, download.m_strPath, download.m_sample});
+    const std::string& source = download.m_strPath;
+    CStagingFolder staging(folder, {folder, name, source, download.m_sample});
     if (!staging.IsReady()) return false;
     const std::string copy = staging.CopyPath();
     staging.SetCopyAccountedFor(false);
-    ShellMoveFile(download.m_strPath, copy);
+    ShellMoveFile(source, copy);
 
-    const std::string& source = download.m_strPath;
     if (ArrivedWhole(copy, download.m_sample)) {
         if (GiveFreeName(copy, folder, name, kInUsePatienceMs, target)) {
             staging.SetCopyAccountedFor(true);

@@ -7,16 +7,6 @@ namespace {
 
 constexpr char kPrefix[] = "~D";
 
-// Where the text's last '\' or '/' is, stepping over double-byte characters
-// whole; npos when it has none.
-std::string::size_type LastSeparator(const std::string& text, IsLeadByteFn isLeadByte) {
-    std::string::size_type last = std::string::npos;
-    for (std::string::size_type i = 0; i < text.size(); i += CharacterSize(text, i, isLeadByte)) {
-        if (text[i] == '\\' || text[i] == '/') last = i;
-    }
-    return last;
-}
-
 }  // namespace
 
 std::string StagingFolderName(unsigned n) { return kPrefix + std::to_string(n); }

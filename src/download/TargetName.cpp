@@ -36,6 +36,14 @@ std::string WithoutTrailingSeparator(const std::string& folder, IsLeadByteFn isL
     return folder.substr(0, folder.size() - 1);
 }
 
+std::string::size_type LastSeparator(const std::string& text, IsLeadByteFn isLeadByte) {
+    std::string::size_type last = std::string::npos;
+    for (std::string::size_type i = 0; i < text.size(); i += CharacterSize(text, i, isLeadByte)) {
+        if (IsSeparator(text[i])) last = i;
+    }
+    return last;
+}
+
 std::string NumberedName(const std::string& name, unsigned n) {
     // A dot is never the trail byte of a double-byte character.
     std::string::size_type dot = name.find_last_of('.');

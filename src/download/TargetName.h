@@ -23,6 +23,10 @@ std::string ComposeTarget(const std::string& folder, const std::string& name,
 // same folder; a drive's root ("C:\") keeps its separator.
 std::string WithoutTrailingSeparator(const std::string& folder, IsLeadByteFn isLeadByte);
 
+// Where the text's last '\' or '/' is, stepping over double-byte characters
+// whole, so a trail byte 0x5C is none; npos when it has none.
+std::string::size_type LastSeparator(const std::string& text, IsLeadByteFn isLeadByte);
+
 // The candidate for a name that is taken, for n = 2, 3, ...: "stem (n).ext",
 // split at the name's last dot ("tools.tar.gz" gives "tools.tar (2).gz").
 // A name without a dot, or whose only dot leads it (".profile"), gets the

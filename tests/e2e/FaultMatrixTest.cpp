@@ -371,10 +371,6 @@ TEST_P(FaultMatrixTest, DownloadEndsWhereExpected) {
     EXPECT_EQ(launchDirAfter.bytes, expectedLaunchDir.bytes);
 }
 
-// A run ended part-way through a copy of 1 GiB from another drive (by
-// TerminateProcess, as by a crash or a logoff), then the next hand-over into
-// that folder: the copy cut short is gone, nothing but the new download is
-// there, and the first download is still whole where the browser left it.
 constexpr DWORD kMiB = 1 << 20;
 
 // The size of the biggest file in a folder: a staging folder's copy.
@@ -406,6 +402,10 @@ bool BigDownload(const std::string& path, bool write) {
     return write || (ReadFile(file.Get(), &read[0], 1, &done, nullptr) && done == 0);
 }
 
+// A run ended part-way through a copy of 1 GiB from another drive (by
+// TerminateProcess, as by a crash or a logoff), then the next hand-over into
+// that folder: the copy cut short is gone, nothing but the new download is
+// there, and the first download is still whole where the browser left it.
 TEST_F(FaultMatrixTest, RunEndedDuringACopyIsPutRightByTheNextHandOver) {
     ASSERT_NO_FATAL_FAILURE(Arrange(Row("")));
     // On the tmpfs drive D:, quick to write.
